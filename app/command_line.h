@@ -1,0 +1,36 @@
+// The subcommands of the cadtext program, as a table of names, help and handlers.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace cadtext {
+
+struct invocation {
+  std::vector<std::string> args;  // after the subcommand's own words
+  std::ostream& out;
+  std::ostream& err;
+};
+
+struct subcommand {
+  std::vector<std::string> words;  // e.g. {"font", "measure"}
+  std::string synopsis;
+  std::string help;
+  std::function<int(invocation&)> run;
+};
+
+// Each subcommand file adds its entries here at start-up.
+std::vector<subcommand>& subcommands();
+
+struct subcommand_registration {
+  explicit subcommand_registration(subcommand command);
+};
+
+// Reads the value of option `name` at args[i] (`--name V` or `--name=V`);
+// advances i past it. Returns false when args[i] is not that option.
+bool take_option(const std::vector<std::string>& args, size_t& i, const std::string& name,
+                 std::string& value);
+
+}  // namespace cadtext

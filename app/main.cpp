@@ -1,0 +1,85 @@
+// cadtext: the command-line entry point; dispatches to the subcommand table.
+#include <algorithm>
+#include <exception>
+#include <iostream>
+
+#include "app/command_line.h"
+
+namespace cadtext {
+
+std::vector<subcommand>& subcommands() {
+  static std::vector<subcommand> table;
+  return table;
+}
+
+subcommand_registration::subcommand_registration(subcommand command) {
+  subcommands().push_back(std::move(command));
+}
+
+bool take_option(const std::vector<std::string>& args, size_t& i, const std::string& name,
+                 std::string& value) {
+  const std::string flag = "--" + name;
+  if (args[i] == flag) {
+    if (i + 1 >= args.size()) throw std::invalid_argument(flag + " needs a value");
+    value = args[i + 1];
+    i += 2;
+    return true;
+  }
+  if (args[i].rfind(flag + "=", 0) == 0) {
+    value = args[i].substr(flag.size() + 1);
+    ++i;
+    return true;
+  }
+  return false;
+}
+
+namespace {
+
+void print_help(std::ostream& out) {
+  out << "usage: cadtext [--help] [--version] COMMAND [ARGS]\n\ncommands:\n";
+  auto table = subcommands();
+  std::sort(table.begin(), table.end(),
+            [](const subcommand& a, const subcommand& b) { return a.words < b.words; });
+  for (const subcommand& command : table) out << "  " << command.synopsis << "\n      " << command.help << "\n";
+}
+
+const subcommand* find_subcommand(const std::vector<std::string>& args, size_t& consumed) {
+  const subcommand* best = nullptr;
+  for (const subcommand& command : subcommands()) {
+    const auto& words = command.words;
+    if (words.size() <= args.size() && std::equal(words.begin(), words.end(), args.begin()) &&
+        (!best || words.size() > best->words.size()))
+      best = &command;
+  }
+  consumed = best ? best->words.size() : 0;
+  return best;
+}
+
+}  // namespace
+}  // namespace cadtext
+
+int main(int argc, char** argv) {
+  using namespace cadtext;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    print_help(std::cout);
+    return args.empty() ? 2 : 0;
+  }
+  if (args[0] == "--version") {
+    std::cout << "cadtext " << CADTEXT_VERSION << "\n";
+    return 0;
+  }
+  size_t consumed = 0;
+  const subcommand* command = find_subcommand(args, consumed);
+  if (!command) {
+    std::cerr << "cadtext: unknown command '" << args[0] << "' (see cadtext --help)\n";
+    return 2;
+  }
+  invocation call{{args.begin() + static_cast<long>(consumed), args.end()}, std::cout, std::cerr};
+  try {
+    return command->run(call);
+  } catch (const std::exception& error) {
+    std::cerr << "cadtext: " << error.what() << "\n";
+    return 2;
+  }
+}
