@@ -4,10 +4,6 @@
 
 #include "platform/sdk/OdError.h"
 
-const OdGeMatrix2d OdGeMatrix2d::kIdentity;
-
-OdGeMatrix2d::OdGeMatrix2d() { setToIdentity(); }
-
 OdGeMatrix2d& OdGeMatrix2d::setToIdentity() {
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 3; ++c) entry[r][c] = r == c ? 1.0 : 0.0;

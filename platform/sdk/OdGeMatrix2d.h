@@ -10,11 +10,11 @@
 class OdGeMatrix2d {
 public:
   // The identity.
-  OdGeMatrix2d();
+  constexpr OdGeMatrix2d() = default;
 
   static const OdGeMatrix2d kIdentity;
 
-  double entry[3][3];
+  double entry[3][3] = {{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}};
   double operator()(int row, int column) const { return entry[row][column]; }
   double& operator()(int row, int column) { return entry[row][column]; }
 
@@ -53,3 +53,6 @@ public:
 
 inline OdGePoint2d operator*(const OdGeMatrix2d& m, const OdGePoint2d& p) { return m.transformPoint(p); }
 inline OdGeVector2d operator*(const OdGeMatrix2d& m, const OdGeVector2d& v) { return m.transformVector(v); }
+
+// Constant-initialized, so other static objects may use it.
+inline constexpr const OdGeMatrix2d OdGeMatrix2d::kIdentity{};

@@ -5,10 +5,6 @@
 
 #include "platform/sdk/OdError.h"
 
-const OdGeMatrix3d OdGeMatrix3d::kIdentity;
-
-OdGeMatrix3d::OdGeMatrix3d() { setToIdentity(); }
-
 OdGeMatrix3d& OdGeMatrix3d::setToIdentity() {
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c) entry[r][c] = r == c ? 1.0 : 0.0;

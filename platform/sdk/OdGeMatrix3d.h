@@ -15,11 +15,11 @@
 class OdGeMatrix3d {
 public:
   // The identity.
-  OdGeMatrix3d();
+  constexpr OdGeMatrix3d() = default;
 
   static const OdGeMatrix3d kIdentity;
 
-  double entry[4][4];
+  double entry[4][4] = {{1.0, 0.0, 0.0, 0.0}, {0.0, 1.0, 0.0, 0.0}, {0.0, 0.0, 1.0, 0.0}, {0.0, 0.0, 0.0, 1.0}};
   double operator()(int row, int column) const { return entry[row][column]; }
   double& operator()(int row, int column) { return entry[row][column]; }
 
@@ -84,3 +84,6 @@ public:
 
 inline OdGePoint3d operator*(const OdGeMatrix3d& m, const OdGePoint3d& p) { return m.transformPoint(p); }
 inline OdGeVector3d operator*(const OdGeMatrix3d& m, const OdGeVector3d& v) { return m.transformVector(v); }
+
+// Constant-initialized, so other static objects may use it.
+inline constexpr const OdGeMatrix3d OdGeMatrix3d::kIdentity{};
