@@ -29,8 +29,9 @@ public:
 
   // A run of text: `position` is the start of the baseline, `direction` the
   // baseline direction and `normal` the text plane's normal. `raw` text is
-  // drawn as given, without control-code translation. The style gives font,
-  // size, width factor, obliquing angle and tracking.
+  // drawn as given, without control-code translation; a negative `length`
+  // takes `msg` up to its terminating zero. The style gives font, size,
+  // width factor, obliquing angle and tracking.
   virtual void text(const OdGePoint3d& position, const OdGeVector3d& normal, const OdGeVector3d& direction,
                     const OdChar* msg, std::int32_t length, bool raw, const OdGiTextStyle* style) = 0;
   // The same with a default style of this height, width factor and
