@@ -188,6 +188,19 @@ TEST(GiRecorder, NestedDrawRestoresTraitsAndTransformsEvenWhenUnbalanced) {
   EXPECT_EQ(inner->numRefs(), 2);  // held by the test and by the outer drawable
 }
 
+TEST(GiRecorder, AThrowingDrawableLeavesTheRecorderAsItWas) {
+  auto drawable = scripted_drawable::createObject();
+  drawable->world = [](OdGiWorldDraw& wd) -> bool {
+    wd.subEntityTraits().setColor(4);
+    wd.geometry().pushModelTransform(OdGeMatrix3d::scaling(2.0));
+    throw OdError(eInvalidInput);
+  };
+  OdGiRecorder recorder;
+  EXPECT_THROW(recorder.draw(drawable.get()), OdError);
+  EXPECT_EQ(recorder.traitsData(), OdGiSubEntityTraitsData());
+  EXPECT_TRUE(recorder.getModelToWorldTransform().isEqualTo(OdGeMatrix3d::kIdentity));
+}
+
 TEST(GiRecorder, BadVertexListsAreRefused) {
   OdGiRecorder recorder;
   const OdGePoint3d one[] = {{1, 2, 3}};
