@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <istream>
 #include <iterator>
 
 #include "platform/sdk/OdString.h"

@@ -26,9 +26,9 @@ std::uint32_t compared_style_flags(const OdGiTextStyle& style) {
 }
 
 void set_font_flags(OdGiTextStyle& style, bool bold, bool italic, int charset, int pitch) {
-  const OdTtfDescriptor& ttf = style.ttfDecriptor();
+  const OdString typeface = style.ttfDecriptor().typeface();  // setFont overwrites it
   const bool shx = style.isShxFont();
-  style.setFont(ttf.typeface(), bold, italic, charset, pitch);
+  style.setFont(typeface, bold, italic, charset, pitch);
   style.setShxFont(shx);
 }
 
@@ -101,8 +101,8 @@ paragraph_partial full_partial(const paragraph& format) {
 }
 
 void set_typeface(OdGiTextStyle& style, const OdString& name, int charset, int pitch_family) {
-  const OdTtfDescriptor& ttf = style.ttfDecriptor();
-  style.setFont(name, ttf.isBold(), ttf.isItalic(), charset, pitch_family);
+  const bool bold = style.ttfDecriptor().isBold(), italic = style.ttfDecriptor().isItalic();
+  style.setFont(name, bold, italic, charset, pitch_family);
   style.setShxFont(false);
 }
 

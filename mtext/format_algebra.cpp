@@ -47,10 +47,6 @@ void keep_if_equal(std::optional<T>& out, const std::optional<T>& other) {
   if (!out || !other || !(*out == *other)) out.reset();
 }
 
-void keep_if_close(std::optional<double>& out, const std::optional<double>& other) {
-  if (!out || !other || std::fabs(*out - *other) >= attribute_tolerance) out.reset();
-}
-
 void keep_tri(std::int32_t& out, std::int32_t other) {
   if (!tri_equal(out, other)) out = tri::unset;
 }

@@ -152,7 +152,8 @@ TEST(Parse, FontCodes) {
 TEST(Parse, FontCodeResetsFlagsBeforeAttributes) {
   format::string bold = base_format();
   bold.style.setFont(u"Arial", true, true, 0, 0);
-  const OdTtfDescriptor& ttf = format_of(parsed(u"\\fTimes;a", bold), 0).style.ttfDecriptor();
+  const multitext text = parsed(u"\\fTimes;a", bold);
+  const OdTtfDescriptor& ttf = format_of(text, 0).style.ttfDecriptor();
   EXPECT_EQ(ttf.typeface(), OdString(u"Times"));
   EXPECT_FALSE(ttf.isBold());
   EXPECT_FALSE(ttf.isItalic());
