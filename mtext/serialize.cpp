@@ -250,7 +250,11 @@ bool serialize(std::u16string& out, double scale, const format::paragraph& parag
 bool serialize(std::u16string& out, double scale, format::paragraph& running_paragraph,
                const format::string& base, format::string& running, serialize_state& state,
                const part& p, bool& px_written, bool plain_spaces) {
-  write_difference(out, base, running, p.format, state, p.type() != stack_type);
+  // Codes written inside the "{\H0.7x;" stack group would end with it, so a
+  // stack in another format closes that group too; only stacks in the
+  // running format share it.
+  const bool close_stack_group = p.type() != stack_type || !(p.format == running);
+  write_difference(out, base, running, p.format, state, close_stack_group);
   running = p.format;
   switch (p.type()) {
     case string_type: write_text(out, part_cast<string>(p).text, plain_spaces); break;

@@ -80,6 +80,16 @@ INSTANTIATE_TEST_SUITE_P(
         roundtrip_case{u"{\\C1;\\A2;{\\H0.7x;\\S1/2;}}",
                        "\\pxi0,l0,r0,b0,a0;{\\C1;\\A2;{\\H0.7x;\\S1/2;}}"}));
 
+// Regression: a height code written inside the stack group ended with it, and
+// every round shrank the text after the second stack.
+TEST(Serialize, StackInAnotherFormatClosesTheStackGroupFirst) {
+  const std::u16string once = serialize(parsed(u"\\S1/2;\\H12;\\S1^2;x"), base_format(), 1.0);
+  EXPECT_EQ(utf8(once),
+            "\\A1;\\pxi0,l0,r0,b0,a0;{\\H1.42857x;{\\H0.7x;\\S1/2;}\\H4.8x;{\\H0.7x;\\S1^2;}\\H0.208333x;x}");
+  const multitext back = parsed(once);
+  EXPECT_NEAR(back.parts.back().format.height, 12.0, 1e-4);
+}
+
 TEST(Serialize, StackInTheBaseFormatOpensOnlyTheStackGroup) {
   multitext text;
   text.parts.push_back(new stack(base_format(), u"1", u"2", stack_slash));
