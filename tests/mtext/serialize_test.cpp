@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Serialize, StackInAnotherFormatClosesTheStackGroupFirst) {
   const std::u16string once = serialize(parsed(u"\\S1/2;\\H12;\\S1^2;x"), base_format(), 1.0);
   EXPECT_EQ(utf8(once),
-            "\\A1;\\pxi0,l0,r0,b0,a0;{\\H1.42857x;{\\H0.7x;\\S1/2;}\\H4.8x;{\\H0.7x;\\S1^2;}\\H0.208333x;x}");
+            "\\A1;\\pxi0,l0,r0,b0,a0;{\\H1.42857x;{\\H0.7x;\\S1/2;}\\H4.8x;{\\H0.7x;\\S1^2;}\\H0.7x;x}");
   const multitext back = parsed(once);
   EXPECT_NEAR(back.parts.back().format.height, 12.0, 1e-4);
 }
