@@ -37,6 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         structure_case{u"\\S\\/x/y;", "[/x/y]"},
         structure_case{u"\\S4^;", "[4^]"},
         structure_case{u"\\S1/2", "[1/2]"},
+        structure_case{u"\\S1/2\\", "[1/2\\]"},  // a backslash at the very end stays
         structure_case{u"%%d%%c%%p", "\"\u00B0\u2205\u00B1\""},
         structure_case{u"%%x", "\"%%x\""},
         structure_case{u"%%", "\"%%\""},
