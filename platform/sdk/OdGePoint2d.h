@@ -3,6 +3,8 @@
 
 #include "platform/sdk/OdGeVector2d.h"
 
+class OdGeMatrix2d;
+
 struct OdGePoint2d {
   double x = 0.0, y = 0.0;
 
@@ -21,6 +23,12 @@ struct OdGePoint2d {
   OdGePoint2d& operator+=(const OdGeVector2d& v) { x += v.x; y += v.y; return *this; }
   OdGePoint2d& operator-=(const OdGeVector2d& v) { x -= v.x; y -= v.y; return *this; }
   bool operator==(const OdGePoint2d& p) const { return isEqualTo(p); }
+
+  OdGePoint2d& transformBy(const OdGeMatrix2d& m);
+  OdGePoint2d& rotateBy(double angle, const OdGePoint2d& center = kOrigin) {
+    OdGeVector2d offset = *this - center;
+    return *this = center + offset.rotateBy(angle);
+  }
 
   static const OdGePoint2d kOrigin;
 };

@@ -4,6 +4,8 @@
 #include "platform/sdk/OdGePoint2d.h"
 #include "platform/sdk/OdGeVector3d.h"
 
+class OdGeMatrix3d;
+
 struct OdGePoint3d {
   double x = 0.0, y = 0.0, z = 0.0;
 
@@ -23,6 +25,11 @@ struct OdGePoint3d {
   OdGePoint3d& operator+=(const OdGeVector3d& v) { x += v.x; y += v.y; z += v.z; return *this; }
   OdGePoint3d& operator-=(const OdGeVector3d& v) { x -= v.x; y -= v.y; z -= v.z; return *this; }
   bool operator==(const OdGePoint3d& p) const { return isEqualTo(p); }
+
+  OdGePoint3d& transformBy(const OdGeMatrix3d& m);
+  // Rotates counter-clockwise about the line through `center` along `axis`.
+  OdGePoint3d& rotateBy(double angle, const OdGeVector3d& axis = OdGeVector3d::kZAxis,
+                        const OdGePoint3d& center = kOrigin);
 
   static const OdGePoint3d kOrigin;
 };

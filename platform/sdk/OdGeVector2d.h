@@ -5,6 +5,8 @@
 
 #include "platform/sdk/OdGeTol.h"
 
+class OdGeMatrix2d;
+
 struct OdGeVector2d {
   double x = 0.0, y = 0.0;
 
@@ -30,6 +32,16 @@ struct OdGeVector2d {
   OdGeVector2d operator/(double s) const { return {x / s, y / s}; }
   friend OdGeVector2d operator*(double s, const OdGeVector2d& v) { return v * s; }
   bool operator==(const OdGeVector2d& v) const { return isEqualTo(v); }
+
+  OdGeVector2d perpVector() const { return {-y, x}; }
+  // Counter-clockwise angle from this vector to v, -pi..pi.
+  double angleTo(const OdGeVector2d& v) const { return std::atan2(crossProduct(v), dotProduct(v)); }
+  OdGeVector2d& rotateBy(double angle) {
+    const double c = std::cos(angle), s = std::sin(angle);
+    return *this = {c * x - s * y, s * x + c * y};
+  }
+  // Transforms as a direction: the matrix's translation does not apply.
+  OdGeVector2d& transformBy(const OdGeMatrix2d& m);
 
   static const OdGeVector2d kXAxis, kYAxis;
 };

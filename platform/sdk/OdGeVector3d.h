@@ -5,6 +5,8 @@
 
 #include "platform/sdk/OdGeTol.h"
 
+class OdGeMatrix3d;
+
 struct OdGeVector3d {
   double x = 0.0, y = 0.0, z = 0.0;
 
@@ -36,6 +38,24 @@ struct OdGeVector3d {
   OdGeVector3d& operator*=(double s) { x *= s; y *= s; z *= s; return *this; }
   friend OdGeVector3d operator*(double s, const OdGeVector3d& v) { return v * s; }
   bool operator==(const OdGeVector3d& v) const { return isEqualTo(v); }
+
+  // A unit vector perpendicular to this one: the x axis of the arbitrary-axis
+  // plane whose normal is this vector.
+  OdGeVector3d perpVector() const;
+  // Unsigned angle between the two vectors, 0..pi.
+  double angleTo(const OdGeVector3d& v) const;
+  // Counter-clockwise angle from this vector to v seen from the tip of
+  // `reference` (looking down at its plane), 0..2pi.
+  double angleTo(const OdGeVector3d& v, const OdGeVector3d& reference) const;
+  OdGeVector3d& rotateBy(double angle, const OdGeVector3d& axis);
+  // Transforms as a direction: the matrix's translation does not apply.
+  OdGeVector3d& transformBy(const OdGeMatrix3d& m);
+  bool isParallelTo(const OdGeVector3d& v, const OdGeTol& tol = OdGeContext::gTol) const;
+  bool isCodirectionalTo(const OdGeVector3d& v, const OdGeTol& tol = OdGeContext::gTol) const;
+  bool isPerpendicularTo(const OdGeVector3d& v, const OdGeTol& tol = OdGeContext::gTol) const;
+  bool isUnitLength(const OdGeTol& tol = OdGeContext::gTol) const {
+    return std::fabs(length() - 1.0) <= tol.equalVector;
+  }
 
   static const OdGeVector3d kXAxis, kYAxis, kZAxis, kIdentity;
 };

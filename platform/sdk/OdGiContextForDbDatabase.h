@@ -24,6 +24,9 @@ class OdGiDefaultContext : public OdRxObject {
 class OdGiContextForDbDatabase : public OdGiDefaultContext {
   ODRX_DECLARE_MEMBERS(OdGiContextForDbDatabase);
 
+  ~OdGiContextForDbDatabase() override;
+
+  // With `holdReference` the context keeps the database alive while it has it.
   void setDatabase(OdDbDatabase* database, bool holdReference = true);
   OdDbDatabase* database() const { return m_database; }
 

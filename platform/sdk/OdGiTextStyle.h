@@ -58,7 +58,7 @@ public:
   const OdTtfDescriptor& ttfDecriptor() const { return m_ttf; }
   OdTtfDescriptor& ttfDecriptor() { return m_ttf; }
 
-  void setFileName(const OdString& fileName) { m_fileName = fileName; m_font = nullptr; }
+  void setFileName(const OdString& fileName);
   const OdString& fileName() const { return m_fileName; }
   void setBigFontFileName(const OdString& fileName) { m_bigFontFileName = fileName; }
   const OdString& bigFontFileName() const { return m_bigFontFileName; }
@@ -81,7 +81,7 @@ public:
   bool isOverlined() const { return hasFlag(kOverlined); }
   void setStriked(bool on) { setFlag(kStriked, on); }
   bool isStriked() const { return hasFlag(kStriked); }
-  void setShxFont(bool on) { setFlag(kShxFont, on); }
+  void setShxFont(bool on);
   bool isShxFont() const { return hasFlag(kShxFont); }
   void setVertical(bool on) { setFlag(kVertical, on); }
   bool isVertical() const { return hasFlag(kVertical); }
