@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "mtext/measure.h"
+#include "platform/sdk/OdFont.h"
 
 namespace {
 
