@@ -83,7 +83,11 @@ layout_options read_options(const invocation& call, bool render) {
       const auto colon = value.find(':');
       o.info.line_spacing_style = spacing_style(value.substr(0, colon));
       if (colon != std::string::npos) o.info.line_spacing = std::stod(value.substr(colon + 1));
-    } else if (render && take_option(call.args, i, "o", value)) o.output = value;
+    } else if (render && (call.args[i] == "-o" || call.args[i] == "--output")) {
+      if (i + 1 >= call.args.size()) throw std::invalid_argument("-o needs a file name");
+      o.output = call.args[i + 1];
+      i += 2;
+    }
     else if (render && call.args[i] == "--boxes") o.boxes = true, ++i;
     else if (!have_content) content = call.args[i++], have_content = true;
     else throw std::invalid_argument("unexpected argument '" + call.args[i] + "'");
