@@ -1,6 +1,7 @@
 #include "app/layout_drawing.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/sdk/OdGiRecorder.h"
 #include "platform/sdk/OdGiSvgWriter.h"
@@ -39,6 +40,16 @@ void draw_stack(OdGiRecorder& gi, const mtext::geom_stack& s) {
   if (s.kind == mtext::stack_slash) draw_line(gi, s.x, s.y + 0.45 * h, s.x + width, s.y + 0.45 * h);
 }
 
+// A run's colour: its index or true colour; an unset colour draws in the
+// foreground.
+void set_run_color(OdGiRecorder& gi, const mtext::color& c) {
+  OdCmEntityColor color;
+  if (c.kind == 0 && c.index > 0 && c.index < 256) color.setColorIndex(c.index);
+  else if (c.kind == 1 && c.rgb != 0xFFFFFFFFu) color.setRGB((c.rgb >> 16) & 0xFF, (c.rgb >> 8) & 0xFF, c.rgb & 0xFF);
+  else color.setColorIndex(7);
+  gi.setTrueColor(color);
+}
+
 void draw_box(OdGiRecorder& gi, double left, double bottom, double right, double top) {
   const OdGePoint3d points[] = {{left, bottom, 0.0}, {right, bottom, 0.0}, {right, top, 0.0},
                                 {left, top, 0.0}, {left, bottom, 0.0}};
@@ -53,8 +64,9 @@ void set_color(OdGiRecorder& gi, std::uint8_t r, std::uint8_t g, std::uint8_t b)
 
 void draw_boxes(OdGiRecorder& gi, const mtext::geom_multitext& text) {
   set_color(gi, 120, 160, 230);
+  // Shape fonts count their descent positive, TrueType fonts negative.
   for (const mtext::line_record& line : text.lines)
-    draw_box(gi, line.x, line.y + line.descent, line.x + line.advance, line.y + line.height);
+    draw_box(gi, line.x, line.y - std::fabs(line.descent), line.x + line.advance, line.y + line.height);
   set_color(gi, 60, 170, 90);
   for (const mtext::column_record& c : text.columns) draw_box(gi, c.x, c.y - c.height, c.x + c.width, c.y);
   set_color(gi, 220, 60, 60);
@@ -69,8 +81,8 @@ void draw_boxes(OdGiRecorder& gi, const mtext::geom_multitext& text) {
 
 void write_layout_svg(std::ostream& out, const mtext::geom_multitext& text, bool boxes) {
   OdGiRecorder gi;
-  set_color(gi, 0, 0, 0);
   for (const mtext::geom_part& p : text.parts) {
+    set_run_color(gi, p.part().format.color);
     if (p.type() == mtext::string_type) {
       const auto& word = mtext::part_cast<mtext::string>(p.part());
       draw_run(gi, p.x, p.y, word.format.style, word.text);
