@@ -36,6 +36,8 @@ test: build fuzz-replay
 run: build
 	$(BUILD)/app/cadtext --help
 	$(BUILD)/app/cadtext font measure --font Arial --height 2.5 "Hello, world"
+	$(BUILD)/app/cadtext render --width 80 --boxes -o $(BUILD)/sample.svg - < samples/sample.mtext
+	@echo "rendered samples/sample.mtext to $(BUILD)/sample.svg"
 
 bench: build
 	$(BUILD)/bench/cadtext_bench
