@@ -15,7 +15,7 @@ void append_measured(geom_multitext& target, const string_size_finder& finder, A
 
 // What a field shows: its evaluated value.
 std::u16string field_display(const OdDbField* field) {
-  return field ? field->getFieldValue().str() : std::u16string();
+  return field ? field->getValue().str() : std::u16string();
 }
 
 // Appends the laid-out parts of `p` without refreshing the snapshot.
