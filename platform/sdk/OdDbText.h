@@ -15,8 +15,7 @@
 #include "platform/sdk/OdDbEntity.h"
 #include "platform/sdk/OdGePoint3d.h"
 #include "platform/sdk/OdGeMatrix3d.h"
-
-class OdGiTextStyle;
+#include "platform/sdk/OdGiTextStyle.h"
 
 enum OdTextHorzMode { kTextLeft = 0, kTextCenter = 1, kTextRight = 2, kTextAlign = 3, kTextMid = 4, kTextFit = 5 };
 enum OdTextVertMode { kTextBase = 0, kTextBottom = 1, kTextVertMid = 2, kTextTop = 3 };
