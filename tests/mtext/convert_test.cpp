@@ -71,7 +71,7 @@ TEST(ConvertInfo, ColumnKinds) {
 TEST(ConvertInfo, TextHeightZeroBecomesTheDefault) {
   drawing d;
   auto m = d.mtext(u"x");
-  m->setTextHeight(0.0);
+  m->setTextHeight(1e-11);  // as good as zero; the object refuses zero itself
   EXPECT_DOUBLE_EQ(mtext_convert_info(m).text_height, 2.5);
 }
 
