@@ -1,9 +1,11 @@
 # The two entry points of the project: `make run` and `make test`.
 BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
 JOBS ?= 2
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps configure build test run bench clean
+.PHONY: deps configure build test run bench fuzz fuzz-build fuzz-replay clean
 
 deps:
 	@scripts/install-deps.sh
@@ -14,15 +16,31 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-test: build
+# The fuzz target, built with clang, AddressSanitizer and UBSan.
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCADTEXT_FUZZ=ON -DBUILD_TESTING=OFF -DCADTEXT_BENCH=OFF $(LAUNCHER)
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target content_fuzzer
+
+# Replays the kept corpus under the sanitizers: every input once.
+fuzz-replay: fuzz-build
+	$(FUZZ_BUILD)/fuzz/content_fuzzer -runs=0 fuzz/corpus
+
+# Grows the corpus for FUZZ_SECONDS.
+fuzz: fuzz-build
+	$(FUZZ_BUILD)/fuzz/content_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=2048 fuzz/corpus
+
+test: build fuzz-replay
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 run: build
 	$(BUILD)/app/cadtext --help
 	$(BUILD)/app/cadtext font measure --font Arial --height 2.5 "Hello, world"
+	$(BUILD)/app/cadtext render --width 80 --boxes -o $(BUILD)/sample.svg - < samples/sample.mtext
+	@echo "rendered samples/sample.mtext to $(BUILD)/sample.svg"
 
 bench: build
 	$(BUILD)/bench/cadtext_bench
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

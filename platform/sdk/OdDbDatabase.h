@@ -1,10 +1,95 @@
 // OdDbDatabase: one drawing, its objects, symbol tables and header variables.
+//
+// A new database holds layer "0", the text style "Standard" (font file
+// "txt", text size 0), the blocks "*Model_Space" and "*Paper_Space" and the
+// header variables with their defaults. Objects are owned by the database;
+// ids stay valid while it lives. Handles come from the handle seed, which
+// always names the next free handle.
 #pragma once
 
-#include "platform/sdk/OdRxObject.h"
+#include <deque>
+#include <map>
+
+#include "platform/sdk/OdDbObject.h"
+#include "platform/sdk/OdResBuf.h"
+
+class OdDbEntity;
+class OdDbSymbolTable;
+using OdDbSymbolTablePtr = OdSmartPtr<OdDbSymbolTable>;
 
 class OdDbDatabase : public OdRxObject {
   ODRX_DECLARE_MEMBERS(OdDbDatabase);
+
+public:
+  OdDbDatabase();
+  ~OdDbDatabase() override;
+
+  // Adds an object with the next handle and the given owner; an object that
+  // is already in a database gives eAlreadyInDb, a null one eNullObjectPointer.
+  OdDbObjectId addOdDbObject(OdDbObject* object, const OdDbObjectId& ownerId = OdDbObjectId::kNull);
+  // Adds an object under a handle it already has (read from a file); the
+  // seed moves past it. A taken or null handle gives eInvalidInput.
+  OdDbObjectId addOdDbObject(OdDbObject* object, const OdDbObjectId& ownerId, OdDbHandle handle);
+  OdDbObjectId getOdDbObjectId(const OdDbHandle& handle) const;
+  // Every object id in handle order.
+  std::vector<OdDbObjectId> objectIds() const;
+
+  OdDbHandle handseed() const { return m_handseed; }
+  void setHandseed(OdDbHandle seed);
+
+  OdDbObjectId getModelSpaceId() const { return m_modelSpace; }
+  OdDbObjectId getPaperSpaceId() const { return m_paperSpace; }
+  // Appends to model space.
+  OdDbObjectId addEntity(OdDbEntity* entity);
+
+  OdDbObjectId getLayerTableId() const { return m_layers; }
+  OdDbObjectId getTextStyleTableId() const { return m_textStyles; }
+  OdDbObjectId getBlockTableId() const { return m_blocks; }
+  OdDbSymbolTablePtr layerTable() const;
+  OdDbSymbolTablePtr textStyleTable() const;
+  OdDbSymbolTablePtr blockTable() const;
+  OdDbObjectId getLayerZeroId() const { return m_layerZero; }
+  OdDbObjectId getTextStyleStandardId() const { return m_standardStyle; }
+
+  // Header variables by name (any letter case, with or without a '$').
+  // An unknown name throws OdError(eKeyNotFound). Setting a known variable
+  // to a value of another kind throws eInvalidInput and keeps the old value;
+  // setting an unknown name adds it.
+  OdResBuf getSysVar(const OdString& name) const;
+  void setSysVar(const OdString& name, const OdResBuf& value);
+  bool hasSysVar(const OdString& name) const;
+
+  double getTEXTSIZE() const { return getSysVar(u"TEXTSIZE").getDouble(); }
+  void setTEXTSIZE(double size) { setSysVar(u"TEXTSIZE", OdResBuf::real(size)); }
+  // The current style's id; a name that no longer names a style gives Standard.
+  OdDbObjectId getTEXTSTYLE() const;
+  void setTEXTSTYLE(const OdDbObjectId& styleId);
+  double getDIMSCALE() const { return getSysVar(u"DIMSCALE").getDouble(); }
+  int getTEXTEVAL() const { return getSysVar(u"TEXTEVAL").getInt32(); }
+  int getTEXTALLCAPS() const { return getSysVar(u"TEXTALLCAPS").getInt32(); }
+  int getLUPREC() const { return getSysVar(u"LUPREC").getInt32(); }
+  int getCMDACTIVE() const { return getSysVar(u"CMDACTIVE").getInt32(); }
+
+  const OdString& getFilename() const { return m_filename; }
+  void setFilename(const OdString& path) { m_filename = path; }
+
+private:
+  static OdString sysvar_key(const OdString& name);
+  void create_defaults();
+  OdDbObjectId add_table_record(const OdDbObjectId& tableId, OdDbObject* record);
+  od_db_stub* new_stub(OdDbObject* object, const OdDbObjectId& ownerId, OdDbHandle handle);
+
+  std::deque<od_db_stub> m_stubs;
+  std::map<std::uint64_t, od_db_stub*> m_byHandle;
+  OdDbHandle m_handseed{1};
+  OdDbObjectId m_layers, m_textStyles, m_blocks;
+  OdDbObjectId m_modelSpace, m_paperSpace, m_layerZero, m_standardStyle;
+  std::map<OdString, OdResBuf> m_sysvars;
+  OdString m_filename;
 };
 
 using OdDbDatabasePtr = OdSmartPtr<OdDbDatabase>;
+
+// Registers every class of the database layer once; later calls do nothing.
+// The first database created calls it.
+void odDbInitialize();

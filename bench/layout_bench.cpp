@@ -1,0 +1,108 @@
+// Decoding and laying out texts of growing size with the real fonts.
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <string>
+
+#include "mtext/convert.h"
+#include "mtext/layout.h"
+
+namespace {
+
+mtext::format::string base_format() {
+  mtext::format::string base;
+  base.height = 2.5;
+  base.style.setFont(u"Arial", false, false, 0, 34);
+  return base;
+}
+
+std::u16string sized(std::u16string_view unit, std::size_t characters) {
+  std::u16string text;
+  while (text.size() < characters) text += unit;
+  text.resize(characters);
+  return text;
+}
+
+std::u16string plain(std::size_t n) {
+  return sized(u"Lorem ipsum dolor sit amet, consectetur adipiscing elit. ", n);
+}
+
+std::u16string formatted(std::size_t n) {
+  return sized(u"{\\fArial|b1;Bold} {\\C1;red} {\\H1.5x;big} \\Lline\\l {\\H0.7x;\\S1/2;} x\\P", n);
+}
+
+mtext::convert_info info(int columns) {
+  mtext::convert_info i;
+  i.column_width = 100.0;
+  i.text_height = 2.5;
+  if (columns > 1) {
+    i.gutter = 5.0;
+    i.column_heights.assign(static_cast<std::size_t>(columns), 2000.0);
+  }
+  return i;
+}
+
+const mtext::mtext_size_finder& finder() {
+  static const mtext::mtext_size_finder f{OdDbDatabasePtr()};
+  return f;
+}
+
+void decode_bench(benchmark::State& state, std::u16string (*make)(std::size_t), int columns) {
+  const std::u16string content = make(static_cast<std::size_t>(state.range(0)));
+  const mtext::format::string base = base_format();
+  std::size_t parts = 0;
+  for (auto _ : state) {
+    const mtext::geom_multitext text = mtext::decode(content.c_str(), base, info(columns), finder());
+    parts = text.parts.size();
+    benchmark::DoNotOptimize(text.lines.data());
+  }
+  state.counters["ns_per_char"] = benchmark::Counter(
+      static_cast<double>(state.iterations() * content.size()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  // Heap bytes a laid-out text holds per part, measured on one more decode.
+  const std::size_t before = mallinfo2().uordblks;
+  const mtext::geom_multitext kept = mtext::decode(content.c_str(), base, info(columns), finder());
+  const std::size_t after = mallinfo2().uordblks;
+  state.counters["bytes_per_part"] = parts ? static_cast<double>(after - before) / static_cast<double>(kept.parts.size()) : 0.0;
+}
+
+void BM_DecodePlain1(benchmark::State& s) { decode_bench(s, plain, 1); }
+void BM_DecodeFormatted1(benchmark::State& s) { decode_bench(s, formatted, 1); }
+void BM_DecodePlain3(benchmark::State& s) { decode_bench(s, plain, 3); }
+void BM_DecodeFormatted3(benchmark::State& s) { decode_bench(s, formatted, 3); }
+
+mtext::geom_multitext large_text() {
+  return mtext::decode(plain(100000).c_str(), base_format(), info(1), finder());
+}
+
+void BM_Dispose100k(benchmark::State& state) {
+  mtext::geom_multitext text = large_text();
+  for (auto _ : state) {
+    mtext::dispose(text);
+    benchmark::DoNotOptimize(text.lines.data());
+  }
+  state.counters["ns_per_char"] = benchmark::Counter(
+      static_cast<double>(state.iterations() * text.parts.size()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_InsertOneCharacterAndDispose100k(benchmark::State& state) {
+  mtext::geom_multitext text = large_text();
+  const mtext::position middle = text.size() / 2;
+  for (auto _ : state) {
+    mtext::geom_multitext typed = mtext::to_geom(u"x", base_format(), 2.5, finder());
+    text.insert(middle, typed);
+    mtext::dispose(text);
+    state.PauseTiming();
+    text.erase(middle, 1, true);
+    state.ResumeTiming();
+  }
+}
+
+}  // namespace
+
+BENCHMARK(BM_DecodePlain1)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeFormatted1)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodePlain3)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeFormatted3)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Dispose100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertOneCharacterAndDispose100k)->Unit(benchmark::kMillisecond);

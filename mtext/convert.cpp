@@ -1,0 +1,144 @@
+#include "mtext/convert.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "mtext/layout.h"
+#include "mtext/parse.h"
+#include "mtext/serialize.h"
+#include "platform/sdk/OdDbField.h"
+#include "platform/sdk/OdDbMTextLayoutProvider.h"
+#include "platform/sdk/OdDbTextStyleTableRecord.h"
+
+namespace mtext {
+
+namespace {
+
+constexpr int field_code_with_markers = 16;
+constexpr double zero_height = 1e-10;
+constexpr double default_text_height = 2.5;
+
+// The content of an object: its "TEXT" field's code, or its contents.
+std::u16string content_of(const OdDbMText& object) {
+  const OdDbObjectPtr text_field = object.getField(u"TEXT", OdDb::kForRead);
+  if (text_field.isNull()) return object.contents().str();
+  return OdDbFieldPtr(text_field)->getFieldCode(field_code_with_markers).str();
+}
+
+std::vector<double> column_heights(const OdDbMText& object) {
+  std::vector<double> heights;
+  for (int i = 0; i < object.getColumnCount(); ++i) heights.push_back(object.getColumnHeight(i));
+  while (!heights.empty() && heights.back() <= 0.0) heights.pop_back();
+  return heights;
+}
+
+std::uint32_t horizontal_of(int attachment) {
+  switch (attachment) {
+    case 2: case 5: case 8: case 11: return 2;
+    case 3: case 6: case 9: case 12: return 3;
+    default: return 1;
+  }
+}
+
+std::uint32_t vertical_of(int attachment) {
+  switch (attachment) {
+    case 4: case 5: case 6: case 15: case 19: case 23: return 1;
+    case 7: case 8: case 9: case 14: case 18: case 22: return 2;
+    default: return 0;
+  }
+}
+
+// Sizes multiline text objects by laying them out.
+class layout_provider : public OdDbMTextLayoutProvider {
+public:
+  bool measure(const OdDbMText& object, od_mtext_extents& extents) const override {
+    const geom_multitext text = decode(OdSmartPtr<OdDbMText>(const_cast<OdDbMText*>(&object)));
+    double left = 0.0, right = 0.0;
+    bool any = false;
+    for (const line_record& line : text.lines) {
+      if (line.end == line.begin) continue;
+      left = any ? std::min(left, line.x) : line.x;
+      right = any ? std::max(right, line.x + line.advance) : line.x + line.advance;
+      any = true;
+    }
+    extents.width = any ? right - left : 0.0;
+    extents.height = 0.0;
+    for (const column_record& column : text.columns) extents.height = std::max(extents.height, column.height);
+    if (text.columns.size() > 1)
+      extents.width = static_cast<double>(text.columns.size()) * text.info.column_width +
+                       static_cast<double>(text.columns.size() - 1) * text.info.gutter;
+    return true;
+  }
+};
+
+}  // namespace
+
+geom_multitext decode(const char16_t* content, const format::string& base, const convert_info& info,
+                      const string_size_finder& finder) {
+  multitext model;
+  parse(content, base, model, false);
+  geom_multitext text;
+  to_geom(text, model, info.text_height, finder);
+  text.info = info;
+  dispose(text);
+  return text;
+}
+
+geom_multitext decode(OdSmartPtr<OdDbMText> object) {
+  if (object.isNull()) return geom_multitext();
+  const std::u16string content = content_of(*object);
+  const mtext_size_finder finder(OdDbDatabasePtr(object->database()));
+  return decode(content.c_str(), default_mtext_format(object), mtext_convert_info(object), finder);
+}
+
+std::u16string encode(const geom_multitext& text, const format::string& base, double scale) {
+  return serialize(flatten(text), base, scale);
+}
+
+format::string default_mtext_format(OdSmartPtr<OdDbMText> object) {
+  format::string f;  // empty typeface, colour unset, height 0, align 0
+  const OdDbObjectPtr record = object->textStyle().openObject(OdDb::kForRead);
+  if (!record.isNull()) giFromDbTextStyle(OdDbTextStyleTableRecordPtr(record).get(), f.style);
+  f.height = object->textHeight();
+  f.style.setTextSize(f.height);
+  return f;
+}
+
+convert_info mtext_convert_info(OdSmartPtr<OdDbMText> object) {
+  convert_info info;
+  const double width = object->width();
+  switch (object->getColumnType()) {
+    case OdDbMText::kNoColumns:
+      info.column_width = width;
+      info.gutter = 0.2 * width;
+      info.column_heights = {object->height()};
+      break;
+    case OdDbMText::kStaticColumns:
+      info.column_width = object->getColumnWidth();
+      info.gutter = object->getColumnGutterWidth();
+      info.column_heights.assign(static_cast<std::size_t>(std::max(0, object->getColumnCount())), object->height());
+      break;
+    default:
+      info.column_width = object->getColumnWidth();
+      info.gutter = object->getColumnGutterWidth();
+      if (object->getColumnAutoHeight()) {
+        info.column_kind = columns_dynamic_auto;
+        info.column_heights = {object->height()};
+      } else {
+        info.column_kind = columns_dynamic_manual;
+        info.column_heights = column_heights(*object);
+      }
+  }
+  info.text_height = std::fabs(object->textHeight()) <= zero_height ? default_text_height : object->textHeight();
+  const int attachment = static_cast<int>(object->attachment());
+  info.horizontal = horizontal_of(attachment);
+  info.vertical = vertical_of(attachment);
+  return info;
+}
+
+void install_layout_provider() {
+  static layout_provider provider;
+  odDbSetMTextLayoutProvider(&provider);
+}
+
+}  // namespace mtext

@@ -1,0 +1,31 @@
+// Conversion between multiline text objects of the drawing and laid-out text.
+#pragma once
+
+#include <string>
+
+#include "mtext/geom_multitext.h"
+
+#include "platform/sdk/OdDbMText.h"
+
+namespace mtext {
+
+// Reads a multiline text object (its "TEXT" field's code when it has one)
+// into a laid-out text measured against the object's drawing. A null object
+// gives an empty text.
+geom_multitext decode(OdSmartPtr<OdDbMText> object);
+// The format of text outside any code: the object's text style at its height.
+format::string default_mtext_format(OdSmartPtr<OdDbMText> object);
+// The frame, columns and alignment of the object.
+convert_info mtext_convert_info(OdSmartPtr<OdDbMText> object);
+
+// Makes the drawing layer size multiline text objects with this layout, so
+// that the drawing and the editor agree. Idempotent.
+void install_layout_provider();
+
+// Reads content text into a measured, laid-out text.
+geom_multitext decode(const char16_t* content, const format::string& base, const convert_info& info,
+                      const string_size_finder& finder);
+// Writes a laid-out text back as content text; runs in `base` need no codes.
+std::u16string encode(const geom_multitext& text, const format::string& base, double scale);
+
+}  // namespace mtext

@@ -1,0 +1,174 @@
+#include "mtext/geom_multitext.h"
+
+#include <algorithm>
+#include <numeric>
+#include <stdexcept>
+
+#include "platform/sdk/OdDbField.h"
+
+namespace mtext {
+
+geom_multitext::geom_multitext() { paragraph.extended = true; }
+
+void geom_multitext::refresh_snapshot() {
+  snapshot = parts;
+  snapshot_index.resize(parts.size());
+  std::iota(snapshot_index.begin(), snapshot_index.end(), 0u);
+  part_index = snapshot_index;
+}
+
+void geom_multitext::shift_marks_for_insert(position at, position count) {
+  for (marks::mark& m : marks) {
+    if (m.begin >= at) {
+      m.begin += count;
+      m.end += count;
+    } else if (m.end > at) {
+      m.end += count;
+    }
+  }
+}
+
+void geom_multitext::append_without_snapshot(geom_multitext& other) {
+  other.shift_marks_for_insert(0, size());
+  marks.transfer(marks.end(), other.marks);
+  marks.sort([](const marks::mark& a, const marks::mark& b) { return a.begin < b.begin; });
+  parts.transfer(parts.end(), other.parts);
+}
+
+geom_multitext& geom_multitext::insert(position at, geom_multitext& other) {
+  if (at > size()) throw std::invalid_argument("geom_multitext::insert: invalid position");
+  other.shift_marks_for_insert(0, at);
+  shift_marks_for_insert(at, other.size());
+  marks.transfer(marks.end(), other.marks);
+  marks.sort([](const marks::mark& a, const marks::mark& b) { return a.begin < b.begin; });
+  parts.transfer(parts.begin() + at, other.parts);
+  refresh_snapshot();
+  other.refresh_snapshot();
+  return *this;
+}
+
+geom_multitext& geom_multitext::insert(position at, const geom_multitext& other) {
+  geom_multitext copy = other;
+  return insert(at, copy);
+}
+
+void geom_multitext::validate_range(position at, position count) const {
+  if (at > size() || count > size() - at)
+    throw std::invalid_argument("geom_multitext::erase: invalid positions");
+}
+
+void geom_multitext::shift_marks_for_erase(position at, position count) {
+  const position end = at + count;
+  for (marks::mark& m : marks) {
+    if (m.begin >= at) {
+      m.begin = std::max(m.begin, end) - count;
+      m.end = std::max(m.end, end) - count;
+    } else if (m.end > at) {
+      m.end = std::max(m.end, end) - count;
+    }
+  }
+}
+
+void geom_multitext::drop_empty_solids() {
+  marks.erase_if([](const marks::mark& m) {
+    return m.begin == m.end && dynamic_cast<const marks::solid*>(&m) != nullptr;
+  });
+}
+
+geom_multitext& geom_multitext::erase(position at, position count, bool drop_empty) {
+  if (count == to_the_end && at <= size()) count = size() - at;
+  validate_range(at, count);
+  parts.erase(parts.begin() + at, parts.begin() + at + count);
+  shift_marks_for_erase(at, count);
+  if (drop_empty) drop_empty_solids();
+  refresh_snapshot();
+  return *this;
+}
+
+geom_multitext& geom_multitext::erase(const marks::mark& range, bool drop_empty) {
+  return erase(range.begin, range.end - range.begin, drop_empty);
+}
+
+geom_multitext geom_multitext::slice(position at, position count) const {
+  if (count == to_the_end && at <= size()) count = size() - at;
+  validate_range(at, count);
+  geom_multitext result = *this;
+  const position end = at + count;
+  result.parts.erase(result.parts.begin() + end, result.parts.end());
+  result.shift_marks_for_erase(end, size() - end);
+  result.parts.erase(result.parts.begin(), result.parts.begin() + at);
+  result.shift_marks_for_erase(0, at);
+  result.drop_empty_solids();
+  result.refresh_snapshot();
+  return result;
+}
+
+void geom_multitext::verify_mark(const marks::mark& m) const {
+  if (m.begin > size() || m.end > size())
+    throw std::invalid_argument("geom_multitext::verify_mark: mark doesn't belong to multitext");
+}
+
+void geom_multitext::verify_elem(position at) const {
+  if (at > size())
+    throw std::invalid_argument("geom_multitext::verify_elem: at doesn't belong to multitext");
+}
+
+geom_multitext line(const geom_multitext& text, std::size_t index) {
+  if (index >= text.lines.size())
+    throw std::invalid_argument("geom_multitext::line: mtext has not enough lines");
+  const line_record& record = text.lines[index];
+  position end = record.end;
+  if (end > record.begin) {
+    const std::uint32_t last = text.parts[end - 1].type();
+    if (last == new_line_type || last == new_paragraph_type) --end;
+  }
+  geom_multitext result = text.slice(record.begin, end - record.begin);
+  line_record own = record;
+  own.begin = 0;
+  own.end = record.end - record.begin;
+  result.lines.assign(1, own);
+  result.columns.clear();
+  return result;
+}
+
+namespace {
+
+const marks::field* field_at(const geom_multitext& text, position i) {
+  for (const marks::mark& m : text.marks)
+    if (const auto* f = dynamic_cast<const marks::field*>(&m); f && f->begin <= i && i < f->end)
+      return f;
+  return nullptr;
+}
+
+// A plain logical copy of the logical side of a laid-out part.
+mtext::part* logical_copy(const mtext::part& p) {
+  switch (p.type()) {
+    case string_type: return new string(part_cast<string>(p));
+    case spaces_type: return new spaces(part_cast<spaces>(p));
+    case tab_type: return new tab(part_cast<tab>(p));
+    case new_line_type: return new new_line(part_cast<new_line>(p));
+    case stack_type: return new stack(part_cast<stack>(p));
+    case new_paragraph_type: return new new_paragraph(part_cast<new_paragraph>(p));
+    default: return p.clone();
+  }
+}
+
+}  // namespace
+
+multitext flatten(const geom_multitext& text) {
+  multitext result;
+  result.paragraph = text.paragraph;
+  for (position i = 0; i < text.size();) {
+    const mtext::part& p = text.parts[i].part();
+    if (const marks::field* f = field_at(text, i)) {
+      result.parts.push_back(new field(p.format, f->field_object));
+      i = f->end;
+      continue;
+    }
+    result.parts.push_back(logical_copy(p));
+    ++i;
+  }
+  return result;
+}
+
+}  // namespace mtext

@@ -1,0 +1,167 @@
+#include "platform/sdk/OdDbDatabase.h"
+
+#include "platform/sdk/OdDbBlockTableRecord.h"
+#include "platform/sdk/OdDbEntity.h"
+#include "platform/sdk/OdDbLayerTableRecord.h"
+#include "platform/sdk/OdDbTextStyleTableRecord.h"
+
+ODRX_CONS_DEFINE_MEMBERS(OdDbDatabase, OdRxObject, u"")
+
+namespace {
+
+std::map<OdString, OdResBuf> default_sysvars() {
+  return {
+      {u"TEXTSIZE", OdResBuf::real(2.5)},
+      {u"TEXTSTYLE", OdResBuf::string(u"Standard", OdResBuf::kDxfTextStyleName)},
+      {u"DIMSCALE", OdResBuf::real(1.0)},
+      {u"TEXTEVAL", OdResBuf::int16(0)},
+      {u"TEXTALLCAPS", OdResBuf::int16(0)},
+      {u"LUPREC", OdResBuf::int16(4)},
+      {u"CMDACTIVE", OdResBuf::int16(0)},
+      {u"CLAYER", OdResBuf::string(u"0", 8)},
+      {u"INSBASE", OdResBuf::point(OdGePoint3d::kOrigin)},
+  };
+}
+
+bool same_kind(const OdResBuf& a, const OdResBuf& b) {
+  const bool a_int = a.isInt16() || a.isInt32(), b_int = b.isInt16() || b.isInt32();
+  return (a.isReal() && (b.isReal() || b_int)) || (a_int && b_int) || (a.isString() && b.isString()) ||
+         (a.isPoint() && b.isPoint());
+}
+
+}  // namespace
+
+OdDbDatabase::OdDbDatabase() {
+  odDbInitialize();
+  m_sysvars = default_sysvars();
+  create_defaults();
+}
+
+OdDbDatabase::~OdDbDatabase() {
+  // Objects may point at each other through fields; drop them before the stubs.
+  for (od_db_stub& stub : m_stubs) stub.object = nullptr;
+}
+
+od_db_stub* OdDbDatabase::new_stub(OdDbObject* object, const OdDbObjectId& ownerId, OdDbHandle handle) {
+  m_stubs.push_back(od_db_stub{this, handle, OdDbObjectPtr(object)});
+  od_db_stub* stub = &m_stubs.back();
+  m_byHandle[handle] = stub;
+  object->setIdFromDatabase(OdDbObjectId(stub));
+  object->setOwnerId(ownerId);
+  return stub;
+}
+
+OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, const OdDbObjectId& ownerId) {
+  if (!object) throw OdError(eNullObjectPointer);
+  if (object->objectId().isValid()) throw OdError(eAlreadyInDb);
+  const OdDbHandle handle = m_handseed;
+  ++m_handseed;
+  return OdDbObjectId(new_stub(object, ownerId, handle));
+}
+
+OdDbObjectId OdDbDatabase::addOdDbObject(OdDbObject* object, const OdDbObjectId& ownerId, OdDbHandle handle) {
+  if (!object) throw OdError(eNullObjectPointer);
+  if (object->objectId().isValid()) throw OdError(eAlreadyInDb);
+  if (handle.isNull() || m_byHandle.count(handle))
+    throw OdError(eInvalidInput, "Handle " + handle.ascii().toUtf8() + " is null or taken");
+  if (handle >= m_handseed) m_handseed = OdDbHandle(handle + 1);
+  return OdDbObjectId(new_stub(object, ownerId, handle));
+}
+
+OdDbObjectId OdDbDatabase::getOdDbObjectId(const OdDbHandle& handle) const {
+  const auto it = m_byHandle.find(handle);
+  return it == m_byHandle.end() ? OdDbObjectId::kNull : OdDbObjectId(it->second);
+}
+
+std::vector<OdDbObjectId> OdDbDatabase::objectIds() const {
+  std::vector<OdDbObjectId> ids;
+  for (const auto& [handle, stub] : m_byHandle) ids.emplace_back(stub);
+  return ids;
+}
+
+void OdDbDatabase::setHandseed(OdDbHandle seed) {
+  if (!m_byHandle.empty() && seed <= m_byHandle.rbegin()->first)
+    throw OdError(eInvalidInput, "The handle seed must lie above every handle in use");
+  m_handseed = seed;
+}
+
+OdDbObjectId OdDbDatabase::add_table_record(const OdDbObjectId& tableId, OdDbObject* record) {
+  OdDbSymbolTablePtr table(tableId.safeOpenObject(OdDb::kForWrite));
+  return table->add(static_cast<OdDbSymbolTableRecord*>(record));
+}
+
+void OdDbDatabase::create_defaults() {
+  m_blocks = addOdDbObject(OdDbSymbolTable::createObject().get());
+  m_layers = addOdDbObject(OdDbSymbolTable::createObject().get());
+  m_textStyles = addOdDbObject(OdDbSymbolTable::createObject().get());
+
+  OdSmartPtr<OdDbBlockTableRecord> model = OdDbBlockTableRecord::createObject();
+  model->setName(u"*Model_Space");
+  m_modelSpace = add_table_record(m_blocks, model.get());
+  OdSmartPtr<OdDbBlockTableRecord> paper = OdDbBlockTableRecord::createObject();
+  paper->setName(u"*Paper_Space");
+  m_paperSpace = add_table_record(m_blocks, paper.get());
+
+  OdDbLayerTableRecordPtr zero = OdDbLayerTableRecord::createObject();
+  zero->setName(u"0");
+  m_layerZero = add_table_record(m_layers, zero.get());
+
+  OdDbTextStyleTableRecordPtr standard = OdDbTextStyleTableRecord::createObject();
+  standard->setName(u"Standard");
+  standard->setFileName(u"txt");
+  m_standardStyle = add_table_record(m_textStyles, standard.get());
+}
+
+OdDbObjectId OdDbDatabase::addEntity(OdDbEntity* entity) {
+  OdDbBlockTableRecordPtr space(m_modelSpace.safeOpenObject(OdDb::kForWrite));
+  return space->appendOdDbEntity(entity);
+}
+
+OdDbSymbolTablePtr OdDbDatabase::layerTable() const { return OdDbSymbolTablePtr(m_layers.safeOpenObject()); }
+OdDbSymbolTablePtr OdDbDatabase::textStyleTable() const {
+  return OdDbSymbolTablePtr(m_textStyles.safeOpenObject());
+}
+OdDbSymbolTablePtr OdDbDatabase::blockTable() const { return OdDbSymbolTablePtr(m_blocks.safeOpenObject()); }
+
+OdString OdDbDatabase::sysvar_key(const OdString& name) {
+  OdString key = name;
+  key.trimLeft().trimRight().makeUpper();
+  if (!key.isEmpty() && key[0] == u'$') key = key.mid(1);
+  return key;
+}
+
+OdResBuf OdDbDatabase::getSysVar(const OdString& name) const {
+  const auto it = m_sysvars.find(sysvar_key(name));
+  if (it == m_sysvars.end())
+    throw OdError(eKeyNotFound, "Unknown system variable " + name.toUtf8());
+  return it->second;
+}
+
+bool OdDbDatabase::hasSysVar(const OdString& name) const { return m_sysvars.count(sysvar_key(name)) > 0; }
+
+void OdDbDatabase::setSysVar(const OdString& name, const OdResBuf& value) {
+  const OdString key = sysvar_key(name);
+  if (key.isEmpty()) throw OdError(eInvalidInput, "A system variable needs a name");
+  const auto it = m_sysvars.find(key);
+  if (it == m_sysvars.end()) {
+    m_sysvars.emplace(key, value);
+    return;
+  }
+  if (!same_kind(it->second, value))
+    throw OdError(eInvalidInput, "System variable " + key.toUtf8() + " takes another kind of value");
+  // Keep the variable's own kind: an integer written to a real stays a real.
+  if (it->second.isReal()) it->second = OdResBuf::real(value.getDouble());
+  else if (it->second.isInt16()) it->second = OdResBuf::int16(value.getInt16());
+  else if (it->second.isInt32()) it->second = OdResBuf::int32(value.getInt32());
+  else it->second = value.isString() ? OdResBuf::string(value.getString(), it->second.restype()) : value;
+}
+
+OdDbObjectId OdDbDatabase::getTEXTSTYLE() const {
+  const OdDbObjectId id = textStyleTable()->getAt(getSysVar(u"TEXTSTYLE").getString());
+  return id.isNull() ? m_standardStyle : id;
+}
+
+void OdDbDatabase::setTEXTSTYLE(const OdDbObjectId& styleId) {
+  OdDbTextStyleTableRecordPtr record(styleId.safeOpenObject());
+  setSysVar(u"TEXTSTYLE", OdResBuf::string(record->getName()));
+}

@@ -1,0 +1,48 @@
+// OdDbMLeader: a multileader's content — either a multiline text or a block
+// with attribute values — as the text tools read and write it.
+//
+// Leader lines and arrowheads are not modelled; only the content is.
+#pragma once
+
+#include <vector>
+
+#include "platform/sdk/OdDbMText.h"
+
+class OdDbMLeader : public OdDbEntity {
+  ODRX_DECLARE_MEMBERS(OdDbMLeader);
+
+public:
+  enum ContentType { kNoneContent = 0, kBlockContent = 1, kMTextContent = 2, kToleranceContent = 3 };
+  struct od_block_attribute {
+    OdString tag;
+    OdString value;
+  };
+
+  ContentType contentType() const { return m_contentType; }
+  void setContentType(ContentType type);
+
+  // A copy of the text content (its own object, not in any database); null
+  // when there is none. setMText copies the given text in and makes the
+  // content MText.
+  OdDbMTextPtr mtext() const;
+  void setMText(const OdDbMText* mtext);
+
+  const OdString& blockContentName() const { return m_blockName; }
+  // Makes the content the named block.
+  void setBlockContentName(const OdString& name);
+  const std::vector<od_block_attribute>& blockAttributes() const { return m_attributes; }
+  // The value under a tag (any letter case), empty when missing.
+  OdString blockAttributeValue(const OdString& tag) const;
+  // Sets (or adds) the value under a tag.
+  void setBlockAttributeValue(const OdString& tag, const OdString& value);
+
+protected:
+  bool subWorldDraw(OdGiWorldDraw* worldDraw) const override;
+
+private:
+  ContentType m_contentType = kNoneContent;
+  OdDbMTextPtr m_mtext;
+  OdString m_blockName;
+  std::vector<od_block_attribute> m_attributes;
+};
+using OdDbMLeaderPtr = OdSmartPtr<OdDbMLeader>;

@@ -1,0 +1,47 @@
+#include "platform/sdk/OdDbTextStyleTableRecord.h"
+
+ODRX_CONS_DEFINE_MEMBERS(OdDbTextStyleTableRecord, OdDbSymbolTableRecord, u"STYLE")
+
+void OdDbTextStyleTableRecord::setFont(const OdString& typeface, bool bold, bool italic, int charset,
+                                       int pitchAndFamily) {
+  assertWriteEnabled();
+  m_typeface = typeface;
+  m_bold = bold;
+  m_italic = italic;
+  m_charset = charset;
+  m_pitchAndFamily = pitchAndFamily;
+}
+
+void OdDbTextStyleTableRecord::font(OdString& typeface, bool& bold, bool& italic, int& charset,
+                                    int& pitchAndFamily) const {
+  typeface = m_typeface;
+  bold = m_bold;
+  italic = m_italic;
+  charset = m_charset;
+  pitchAndFamily = m_pitchAndFamily;
+}
+
+void giFromDbTextStyle(const OdDbTextStyleTableRecord* record, OdGiTextStyle& style) {
+  if (!record) return;
+  OdString typeface;
+  bool bold = false, italic = false;
+  int charset = 0, pitchAndFamily = 0;
+  record->font(typeface, bold, italic, charset, pitchAndFamily);
+  style.setFont(typeface, bold, italic, charset, pitchAndFamily);
+  style.setFileName(record->fileName());
+  style.setBigFontFileName(record->bigFontFileName());
+  style.setTextSize(record->textSize());
+  style.setXScale(record->xScale());
+  style.setObliquingAngle(record->obliquingAngle());
+  style.setVertical(record->isVertical());
+  // Without a typeface the font file is a shape font.
+  style.setShxFont(record->isShapeFile() || typeface.isEmpty());
+  style.setStyleName(record->getName());
+}
+
+void giFromDbTextStyle(const OdDbObjectId& styleId, OdGiTextStyle& style) {
+  OdDbObjectPtr object = styleId.openObject(OdDb::kForRead);
+  if (!object) return;
+  OdDbTextStyleTableRecordPtr record(object);  // throws for another class
+  giFromDbTextStyle(record.get(), style);
+}
