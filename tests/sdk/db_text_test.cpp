@@ -206,3 +206,33 @@ TEST_F(DbText, NewTextTakesTheDatabaseDefaults) {
 }
 
 }  // namespace
+
+#include "platform/sdk/OdDbAttribute.h"
+
+namespace {
+
+TEST(DbAttribute, TakesTagFlagsAndTextFromItsDefinition) {
+  OdDbAttributeDefinitionPtr def = OdDbAttributeDefinition::createObject();
+  EXPECT_THROW(def->setTag(u"TWO WORDS"), OdError);
+  EXPECT_THROW(def->setTag(u""), OdError);
+  def->setTag(u"ROOM");
+  def->setPrompt(u"Room number");
+  def->setTextString(u"101");
+  def->setHeight(1.5);
+  def->setInvisible(true);
+  def->setConstant(true);
+  def->setHorizontalMode(kTextCenter);
+  def->setVerticalMode(kTextTop);
+  OdDbAttributePtr att = OdDbAttribute::createObject();
+  att->setAttributeFromBlock(def.get());
+  EXPECT_EQ(att->tag(), OdString(u"ROOM"));
+  EXPECT_EQ(att->textString(), OdString(u"101"));
+  EXPECT_DOUBLE_EQ(att->height(), 1.5);
+  EXPECT_TRUE(att->isInvisible());
+  EXPECT_TRUE(att->isConstant());
+  EXPECT_EQ(att->horizontalMode(), kTextCenter);
+  EXPECT_EQ(att->verticalMode(), kTextTop);
+  EXPECT_TRUE(att->isKindOf(OdDbText::desc()));
+}
+
+}  // namespace
