@@ -175,6 +175,19 @@ TEST_F(DbText, AlignScalesHeightAndFitScalesWidthBetweenTheTwoPoints) {
   }
 }
 
+TEST_F(DbText, MirroredTextRunsBackwardsAndStillLandsOnItsPoint) {
+  OdDbTextPtr text = make(kOrientations[0]);
+  text->mirrorInX(true);
+  text->setHorizontalMode(kTextRight);
+  text->setAlignmentPoint(OdGePoint3d(0.0, 0.0, 0.5));
+  text->adjustAlignment(db.get());
+  std::array<OdGePoint3d, 4> box;
+  text->getBoundingPoints(box);
+  EXPECT_LT(box[3].x, box[2].x);  // the baseline runs to -x
+  expect_near(box[3], OdGePoint3d(0.0, 0.0, 0.5), "right end on the alignment point");
+  EXPECT_GT(text->position().x, 0.0);
+}
+
 TEST_F(DbText, AlignWithCoincidentPointsChangesNothing) {
   OdDbTextPtr text = make(kOrientations[0]);
   text->setHorizontalMode(kTextFit);
