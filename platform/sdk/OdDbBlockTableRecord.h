@@ -20,6 +20,10 @@ public:
   const std::vector<OdDbObjectId>& entityIds() const { return m_entities; }
   bool isLayout() const;
 
+protected:
+  // Draws the live entities in order, so a whole space records in one call.
+  bool subWorldDraw(OdGiWorldDraw* worldDraw) const override;
+
 private:
   std::vector<OdDbObjectId> m_entities;
 };

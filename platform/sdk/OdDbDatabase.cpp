@@ -86,7 +86,7 @@ void OdDbDatabase::setHandseed(OdDbHandle seed) {
 }
 
 OdDbObjectId OdDbDatabase::add_table_record(const OdDbObjectId& tableId, OdDbObject* record) {
-  OdDbSymbolTablePtr table(tableId.safeOpenObject(OdDb::kForWrite));
+  OdDbSymbolTablePtr table(tableId.peekObject());
   return table->add(static_cast<OdDbSymbolTableRecord*>(record));
 }
 
@@ -113,15 +113,17 @@ void OdDbDatabase::create_defaults() {
 }
 
 OdDbObjectId OdDbDatabase::addEntity(OdDbEntity* entity) {
-  OdDbBlockTableRecordPtr space(m_modelSpace.safeOpenObject(OdDb::kForWrite));
+  OdDbBlockTableRecordPtr space(m_modelSpace.peekObject());
+  space->upgradeOpen();
   return space->appendOdDbEntity(entity);
 }
 
-OdDbSymbolTablePtr OdDbDatabase::layerTable() const { return OdDbSymbolTablePtr(m_layers.safeOpenObject()); }
+// The tables as they are, without touching the open mode a caller gave them.
+OdDbSymbolTablePtr OdDbDatabase::layerTable() const { return OdDbSymbolTablePtr(m_layers.peekObject()); }
 OdDbSymbolTablePtr OdDbDatabase::textStyleTable() const {
-  return OdDbSymbolTablePtr(m_textStyles.safeOpenObject());
+  return OdDbSymbolTablePtr(m_textStyles.peekObject());
 }
-OdDbSymbolTablePtr OdDbDatabase::blockTable() const { return OdDbSymbolTablePtr(m_blocks.safeOpenObject()); }
+OdDbSymbolTablePtr OdDbDatabase::blockTable() const { return OdDbSymbolTablePtr(m_blocks.peekObject()); }
 
 OdString OdDbDatabase::sysvar_key(const OdString& name) {
   OdString key = name;
@@ -162,6 +164,7 @@ OdDbObjectId OdDbDatabase::getTEXTSTYLE() const {
 }
 
 void OdDbDatabase::setTEXTSTYLE(const OdDbObjectId& styleId) {
-  OdDbTextStyleTableRecordPtr record(styleId.safeOpenObject());
+  if (styleId.isNull() || styleId.isErased()) throw OdError(eInvalidInput, "TEXTSTYLE needs a live style");
+  OdDbTextStyleTableRecordPtr record(styleId.peekObject());
   setSysVar(u"TEXTSTYLE", OdResBuf::string(record->getName()));
 }

@@ -4,6 +4,7 @@
 #include "platform/sdk/OdDbDatabase.h"
 #include "platform/sdk/OdDbEntity.h"
 #include "platform/sdk/OdDbLayerTableRecord.h"
+#include "platform/sdk/OdGiWorldDraw.h"
 
 ODRX_NO_CONS_DEFINE_MEMBERS(OdDbSymbolTableRecord, OdDbObject)
 ODRX_CONS_DEFINE_MEMBERS(OdDbSymbolTable, OdDbObject, u"TABLE")
@@ -61,4 +62,11 @@ OdDbObjectId OdDbBlockTableRecord::appendOdDbEntity(OdDbEntity* entity) {
 
 bool OdDbBlockTableRecord::isLayout() const {
   return getName().iCompare(u"*Model_Space") == 0 || getName().iCompare(u"*Paper_Space") == 0;
+}
+
+bool OdDbBlockTableRecord::subWorldDraw(OdGiWorldDraw* worldDraw) const {
+  for (const OdDbObjectId& id : m_entities)
+    if (!id.isErased())
+      if (const OdDbObject* entity = id.peekObject()) worldDraw->geometry().draw(entity);
+  return true;
 }

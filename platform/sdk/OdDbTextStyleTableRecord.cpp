@@ -40,8 +40,8 @@ void giFromDbTextStyle(const OdDbTextStyleTableRecord* record, OdGiTextStyle& st
 }
 
 void giFromDbTextStyle(const OdDbObjectId& styleId, OdGiTextStyle& style) {
-  OdDbObjectPtr object = styleId.openObject(OdDb::kForRead);
-  if (!object) return;
-  OdDbTextStyleTableRecordPtr record(object);  // throws for another class
+  // Reading the record must not change the open mode a caller gave it.
+  if (styleId.isNull() || styleId.isErased()) return;
+  OdDbTextStyleTableRecordPtr record(styleId.peekObject());  // throws for another class
   giFromDbTextStyle(record.get(), style);
 }

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "platform/sdk/OdDbAttribute.h"
+#include "platform/sdk/OdDbBlockTableRecord.h"
+#include "platform/sdk/OdDbDatabase.h"
+#include "platform/sdk/OdDbMText.h"
+#include "platform/sdk/OdGiRecorder.h"
+#include "platform/sdk/OdGiSvgWriter.h"
+
+namespace {
+
+struct DbDraw : ::testing::Test {
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  OdGiRecorder recorder;
+
+  std::vector<od_gi_primitive> record_model_space() {
+    recorder.draw(db->getModelSpaceId().peekObject());
+    return recorder.takePrimitives();
+  }
+};
+
+TEST_F(DbDraw, TextDrawsOneRunFromItsJustifiedPositionAlongItsRotation) {
+  OdDbTextPtr text = OdDbText::createObject();
+  text->setTextString(u"Hello");
+  text->setHeight(3.0);
+  text->setWidthFactor(0.8);
+  text->setRotation(OdaPI / 2.0);
+  text->setColor(OdCmEntityColor::fromIndex(1));
+  db->addEntity(text.get());
+  text->setHorizontalMode(kTextRight);
+  text->setAlignmentPoint(OdGePoint3d(10.0, 10.0, 0.0));
+  text->adjustAlignment(db.get());
+
+  const std::vector<od_gi_primitive> drawn = record_model_space();
+  ASSERT_EQ(drawn.size(), 1u);
+  ASSERT_EQ(drawn[0].kind, od_gi_primitive_kind::text_run);
+  const od_gi_text_run& run = *drawn[0].text;
+  EXPECT_EQ(run.text, OdString(u"Hello"));
+  EXPECT_NEAR(run.position.x, text->position().x, 1e-12);
+  EXPECT_NEAR(run.position.y, text->position().y, 1e-12);
+  EXPECT_LT(run.position.y, 10.0);  // right-justified upward text starts below its end
+  EXPECT_NEAR(run.x_axis.normal().y, 1.0, 1e-12);
+  EXPECT_DOUBLE_EQ(run.style.textSize(), 3.0);
+  EXPECT_DOUBLE_EQ(run.style.xScale(), 0.8);
+  EXPECT_EQ(run.style.fileName(), OdString(u"txt"));
+  EXPECT_EQ(drawn[0].traits.trueColor.colorIndex(), 1);
+}
+
+TEST_F(DbDraw, InvisibleErasedAndEmptyThingsDrawNothing) {
+  OdDbTextPtr hidden = OdDbText::createObject();
+  hidden->setTextString(u"hidden");
+  hidden->setVisibility(OdDb::kInvisible);
+  db->addEntity(hidden.get());
+  OdDbTextPtr erased = OdDbText::createObject();
+  erased->setTextString(u"erased");
+  db->addEntity(erased.get());
+  erased->erase();
+  OdDbTextPtr empty = OdDbText::createObject();
+  db->addEntity(empty.get());
+  OdDbBlockReferencePtr insert = OdDbBlockReference::createObject();
+  db->addEntity(insert.get());
+  OdDbAttributePtr shown = OdDbAttribute::createObject(), secret = OdDbAttribute::createObject();
+  shown->setTag(u"A");
+  shown->setTextString(u"shown");
+  secret->setTag(u"B");
+  secret->setTextString(u"secret");
+  secret->setInvisible(true);
+  insert->appendAttribute(shown.get());
+  insert->appendAttribute(secret.get());
+
+  const std::vector<od_gi_primitive> drawn = record_model_space();
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_EQ(drawn[0].text->text, OdString(u"shown"));
+  EXPECT_EQ(insert->attribute(u"b").get(), secret.get());
+}
+
+TEST_F(DbDraw, MTextFallbackDrawsOneRunPerLineDownFromTheTop) {
+  OdDbMTextPtr mtext = OdDbMText::createObject();
+  mtext->setContents(u"one\\Ptwo\\P\\Pfour");
+  mtext->setTextHeight(2.0);
+  mtext->setLocation(OdGePoint3d(0.0, 20.0, 0.0));
+  db->addEntity(mtext.get());
+  const std::vector<od_gi_primitive> drawn = record_model_space();
+  ASSERT_EQ(drawn.size(), 3u);
+  EXPECT_EQ(drawn[0].text->text, OdString(u"one"));
+  EXPECT_EQ(drawn[2].text->text, OdString(u"four"));
+  EXPECT_NEAR(drawn[0].text->position.y, 18.0, 1e-12);  // first baseline one text height down
+  EXPECT_GT(drawn[0].text->position.y, drawn[1].text->position.y);
+  const std::string svg = od_gi_svg_document(drawn);
+  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_NE(svg.find("<path"), std::string::npos);
+}
+
+}  // namespace
