@@ -23,10 +23,12 @@ struct prepared_primitive {
   std::vector<world_contour> outlines;
 };
 
-// Drawing units of the picture: extents, margin and a unit for dash lengths.
+// Drawing units of the picture: extents, margin, a unit for dash lengths
+// and the size of one output pixel.
 struct svg_frame {
   double min_x = 0.0, min_y = 0.0, width = 1.0, height = 1.0;
   double dash_unit = 0.01;
+  double pixel = 1.0;
 };
 
 // Step: outlines of every text run in world coordinates.
@@ -52,24 +54,31 @@ std::vector<prepared_primitive> prepare(const std::vector<od_gi_primitive>& prim
   return prepared;
 }
 
+// Strokes are sized in output pixels; without a width in pixels one drawing
+// unit is one pixel.
+svg_frame with_pixel_size(svg_frame frame, const od_gi_svg_options& options) {
+  frame.pixel = options.width_px > 0.0 ? frame.width / options.width_px : 1.0;
+  return frame;
+}
+
 // Step: the frame around every primitive and every glyph point.
 svg_frame frame_of(const std::vector<od_gi_primitive>& primitives, const std::vector<prepared_primitive>& prepared,
-                   double margin_fraction) {
+                   const od_gi_svg_options& options) {
   OdGeExtents3d box = od_gi_primitives_extents(primitives);
   for (const prepared_primitive& item : prepared)
     for (const world_contour& contour : item.outlines)
       for (const OdGePoint3d& p : contour.points) box.addPoint(p);
   svg_frame frame;
-  if (!box.isValidExtents()) return frame;
+  if (!box.isValidExtents()) return with_pixel_size(frame, options);
   const OdGeVector3d size = box.diagonal();
   const double larger = std::max(size.x, size.y);
-  const double margin = larger > 0.0 ? larger * std::max(0.0, margin_fraction) : 1.0;
+  const double margin = larger > 0.0 ? larger * std::max(0.0, options.margin) : 1.0;
   frame.min_x = box.minPoint().x - margin;
   frame.min_y = -box.maxPoint().y - margin;  // y flipped
   frame.width = size.x + 2.0 * margin;
   frame.height = size.y + 2.0 * margin;
   frame.dash_unit = std::max(frame.width, frame.height) / 100.0;
-  return frame;
+  return with_pixel_size(frame, options);
 }
 
 // Numbers with up to six decimals and no trailing zeros.
@@ -128,8 +137,9 @@ std::string paint(const OdGiSubEntityTraitsData& traits, bool filled, const svg_
   if (filled) {
     attributes = " fill=\"" + colour + "\" fill-rule=\"nonzero\" stroke=\"none\"";
   } else {
-    attributes = " fill=\"none\" stroke=\"" + colour + "\" stroke-width=\"" + num(stroke_pixels(traits.lineWeight)) +
-                 "\" vector-effect=\"non-scaling-stroke\" stroke-linecap=\"round\" stroke-linejoin=\"round\"";
+    attributes = " fill=\"none\" stroke=\"" + colour + "\" stroke-width=\"" +
+                 num(stroke_pixels(traits.lineWeight) * frame.pixel) +
+                 "\" stroke-linecap=\"round\" stroke-linejoin=\"round\"";
     if (is_dashed(traits.lineType)) {
       const double dash = frame.dash_unit * (traits.lineTypeScale > 0.0 ? traits.lineTypeScale : 1.0);
       attributes += " stroke-dasharray=\"" + num(dash) + "," + num(dash / 2.0) + "\"";
@@ -222,7 +232,7 @@ void write_primitive(std::ostream& out, const prepared_primitive& item, const sv
 void od_gi_write_svg(std::ostream& out, const std::vector<od_gi_primitive>& primitives,
                      const od_gi_svg_options& options) {
   const std::vector<prepared_primitive> prepared = prepare(primitives);
-  const svg_frame frame = frame_of(primitives, prepared, options.margin);
+  const svg_frame frame = frame_of(primitives, prepared, options);
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" << num(frame.min_x) << " " << num(frame.min_y) << " "
       << num(frame.width) << " " << num(frame.height) << "\"";

@@ -27,8 +27,9 @@ struct od_gi_svg_options {
   std::uint32_t foreground = 0x000000;
   // A rectangle behind the drawing; none when empty.
   std::optional<std::uint32_t> background = 0xFFFFFF;
-  // The document's width attribute in pixels; 0 leaves it to the viewBox.
-  double width_px = 0.0;
+  // The document's width in pixels, which also sizes strokes (one pixel, or
+  // the line weight at 96 pixels per inch); 0: one drawing unit is a pixel.
+  double width_px = 800.0;
 };
 
 void od_gi_write_svg(std::ostream& out, const std::vector<od_gi_primitive>& primitives,

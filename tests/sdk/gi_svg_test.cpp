@@ -145,10 +145,13 @@ TEST(GiSvg, LineWeightWidensStrokes) {
   segment(recorder, {0, 0, 0}, {1, 0, 0});
   recorder.setLineWeight(100);  // 1 mm = 96 / 25.4 px
   segment(recorder, {0, 0, 0}, {1, 0, 0});
-  auto lines = elements(od_gi_svg_document(recorder.primitives()), "polyline");
+  // 1.1 drawing units (with the margin) over 1100 pixels: a pixel is 0.001.
+  auto lines = elements(od_gi_svg_document(recorder.primitives(), {.margin = 0.05, .width_px = 1100}), "polyline");
   ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0]["stroke-width"], "0.001");
+  EXPECT_NEAR(std::stod(lines[1]["stroke-width"]), 96 / 25.4 * 0.001, 1e-6);
+  lines = elements(od_gi_svg_document(recorder.primitives(), {.width_px = 0}), "polyline");
   EXPECT_EQ(lines[0]["stroke-width"], "1");
-  EXPECT_NEAR(std::stod(lines[1]["stroke-width"]), 96 / 25.4, 1e-5);
 }
 
 TEST(GiSvg, TiltedCircleIsDrawnAsItsProjection) {
