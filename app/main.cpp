@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/command_line.h"
+#include "mtext/convert.h"
 
 namespace cadtext {
 
@@ -60,6 +61,8 @@ const subcommand* find_subcommand(const std::vector<std::string>& args, size_t& 
 
 int main(int argc, char** argv) {
   using namespace cadtext;
+  // Multiline text objects take their size from the text library's layout.
+  mtext::install_layout_provider();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     print_help(std::cout);
