@@ -293,3 +293,61 @@ TEST(Layout, TrailingLineSitsAtTheIndentAndAlignment) {
 }
 
 }  // namespace
+
+namespace {
+
+convert_info mode(std::uint32_t layout_mode, double column_width = 10.0) {
+  convert_info info = width(column_width);
+  info.layout_mode = layout_mode;
+  return info;
+}
+
+struct mode_case {
+  const char16_t* content;
+  std::uint32_t layout_mode;
+  double first_x;  // of the first part
+};
+
+class LayoutModes : public ::testing::TestWithParam<mode_case> {};
+
+TEST_P(LayoutModes, PlaceTheFirstPart) {
+  const geom_multitext text = laid_out(GetParam().content, mode(GetParam().layout_mode));
+  EXPECT_NEAR(text.parts[0].x, GetParam().first_x, eps) << mtext_test::utf8(GetParam().content);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layout, LayoutModes,
+    ::testing::Values(
+        // Drawing objects place pens; the editor places ink.
+        mode_case{u"ab", 0, 0.0},
+        mode_case{u"ab", 1, -0.1},
+        mode_case{u"ab", 2, 0.0},                 // single-line, left: pens
+        // Centred: mode 0 centres the advance (2), modes 1 and 2 the ink (1.8).
+        mode_case{u"\\pxqc;ab", 0, 4.0},
+        mode_case{u"\\pxqc;ab", 1, -0.1 + 4.1},
+        mode_case{u"\\pxqc;ab", 2, -0.1 + 4.1},
+        // Right: mode 2 on a TrueType font measures to the ink's right edge.
+        mode_case{u"\\pxqr;ab", 0, 8.0},
+        mode_case{u"\\pxqr;ab", 2, -0.1 + 8.2}));
+
+TEST(LayoutModes, EditorColumnsEndAtTheInk) {
+  // Mode 1 ends a column at the last baseline less the line's ink depth.
+  const geom_multitext drawing = laid_out(u"ag", mode(0));
+  const geom_multitext editor = laid_out(u"ag", mode(1));
+  EXPECT_NEAR(drawing.columns.at(0).height, 5.0 / 3.0, eps);
+  EXPECT_NEAR(editor.columns.at(0).height, 1.0 + 0.2, eps);
+}
+
+TEST(LayoutModes, EditorMultipleSpacingIsTwoThirdsOfTheHeightOverTheAscent) {
+  // Mode 1, multiple: the pitch is (2/3 H + A) f with A the larger of the
+  // line's ink ascent and its height.
+  convert_info info = mode(1, 20.0);
+  info.line_spacing_style = format::spacing_multiple;
+  info.line_spacing = 1.0;
+  const geom_multitext text = laid_out(u"a\\Pb", info);
+  const double pitch = text.lines[0].y - text.lines[1].y;
+  EXPECT_NEAR(pitch, 2.0 / 3.0 + 1.0, eps);
+  EXPECT_NEAR(text.lines[0].y, -1.0, eps);
+}
+
+}  // namespace
