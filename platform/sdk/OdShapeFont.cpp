@@ -240,8 +240,8 @@ OdFontPtr OdShapeFont::load(const std::string& path) {
   return OdFontPtr(font.get());
 }
 
-const OdShapeFont::drawn_shape* OdShapeFont::drawn(char32_t character) const {
-  if (const auto it = m_drawn.find(character); it != m_drawn.end()) return &it->second;
+const OdStrokeFont::stroke_glyph* OdShapeFont::findGlyph(char32_t character) const {
+  if (const stroke_glyph* known = OdStrokeFont::findGlyph(character)) return known;
   if (!m_shapes.count(character)) return nullptr;
   pen_machine pen(m_shapes, m_unifont);
   try {
@@ -249,25 +249,6 @@ const OdShapeFont::drawn_shape* OdShapeFont::drawn(char32_t character) const {
   } catch (const std::out_of_range&) {
     // A shape that runs off its bytes draws what it drew so far.
   }
-  drawn_shape shape;
-  shape.metrics.advance = pen.pen.x;
-  for (const OdGiGlyphContour& stroke : pen.strokes)
-    for (const OdGePoint2d& p : stroke.points) {
-      od_glyph& g = shape.metrics;
-      if (!g.has_ink) g.min_x = g.max_x = p.x, g.min_y = g.max_y = p.y, g.has_ink = true;
-      g.min_x = std::min(g.min_x, p.x), g.max_x = std::max(g.max_x, p.x);
-      g.min_y = std::min(g.min_y, p.y), g.max_y = std::max(g.max_y, p.y);
-    }
-  shape.strokes = std::move(pen.strokes);
-  return &m_drawn.emplace(character, std::move(shape)).first->second;
-}
-
-const od_glyph* OdShapeFont::glyph(char32_t character) const {
-  const drawn_shape* shape = drawn(character);
-  return shape ? &shape->metrics : nullptr;
-}
-
-std::vector<OdGiGlyphContour> OdShapeFont::glyphOutline(char32_t character) const {
-  const drawn_shape* shape = drawn(character);
-  return shape ? shape->strokes : std::vector<OdGiGlyphContour>{};
+  const double advance = pen.pen.x;
+  return &m_glyphs.emplace(character, measured(std::move(pen.strokes), advance)).first->second;
 }

@@ -70,27 +70,14 @@ OdFontPtr OdStrokeFont::loadHershey(const std::string& path) {
   double lowest = 0.0;
   for (std::size_t i = 0; i < records.size() && i < 95; ++i) {
     const hershey_record& r = records[i];
-    stroke_glyph g;
-    g.metrics.advance = r.right - r.left;
+    std::vector<OdGiGlyphContour> strokes;
     for (const auto& stroke : r.strokes) {
       if (stroke.empty()) continue;
-      OdGiGlyphContour contour;
+      OdGiGlyphContour& contour = strokes.emplace_back();
       contour.closed = false;
-      for (const auto& [x, y] : stroke) {
-        const OdGePoint2d p(x - r.left, baseline - y);
-        if (!g.metrics.has_ink) {
-          g.metrics.min_x = g.metrics.max_x = p.x;
-          g.metrics.min_y = g.metrics.max_y = p.y;
-          g.metrics.has_ink = true;
-        }
-        g.metrics.min_x = std::min(g.metrics.min_x, p.x);
-        g.metrics.max_x = std::max(g.metrics.max_x, p.x);
-        g.metrics.min_y = std::min(g.metrics.min_y, p.y);
-        g.metrics.max_y = std::max(g.metrics.max_y, p.y);
-        contour.points.push_back(p);
-      }
-      g.strokes.push_back(std::move(contour));
+      for (const auto& [x, y] : stroke) contour.points.emplace_back(x - r.left, baseline - y);
     }
+    stroke_glyph g = measured(std::move(strokes), r.right - r.left);
     if (g.metrics.has_ink) lowest = std::min(lowest, g.metrics.min_y);
     font->m_glyphs.emplace(static_cast<char32_t>(U' ' + i), std::move(g));
   }
@@ -98,12 +85,31 @@ OdFontPtr OdStrokeFont::loadHershey(const std::string& path) {
   return OdFontPtr(font.get());
 }
 
-const od_glyph* OdStrokeFont::glyph(char32_t character) const {
+OdStrokeFont::stroke_glyph OdStrokeFont::measured(std::vector<OdGiGlyphContour> strokes, double advance) {
+  stroke_glyph g;
+  g.metrics.advance = advance;
+  for (const OdGiGlyphContour& stroke : strokes)
+    for (const OdGePoint2d& p : stroke.points) {
+      od_glyph& m = g.metrics;
+      if (!m.has_ink) m.min_x = m.max_x = p.x, m.min_y = m.max_y = p.y, m.has_ink = true;
+      m.min_x = std::min(m.min_x, p.x), m.max_x = std::max(m.max_x, p.x);
+      m.min_y = std::min(m.min_y, p.y), m.max_y = std::max(m.max_y, p.y);
+    }
+  g.strokes = std::move(strokes);
+  return g;
+}
+
+const OdStrokeFont::stroke_glyph* OdStrokeFont::findGlyph(char32_t character) const {
   const auto it = m_glyphs.find(character);
-  return it == m_glyphs.end() ? nullptr : &it->second.metrics;
+  return it == m_glyphs.end() ? nullptr : &it->second;
+}
+
+const od_glyph* OdStrokeFont::glyph(char32_t character) const {
+  const stroke_glyph* g = findGlyph(character);
+  return g ? &g->metrics : nullptr;
 }
 
 std::vector<OdGiGlyphContour> OdStrokeFont::glyphOutline(char32_t character) const {
-  const auto it = m_glyphs.find(character);
-  return it == m_glyphs.end() ? std::vector<OdGiGlyphContour>{} : it->second.strokes;
+  const stroke_glyph* g = findGlyph(character);
+  return g ? g->strokes : std::vector<OdGiGlyphContour>{};
 }

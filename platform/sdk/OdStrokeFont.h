@@ -1,5 +1,6 @@
-// OdStrokeFont: a font of pen strokes, read from a Hershey font file (the
-// stand-in for shape fonts whose file is not on the font path).
+// OdStrokeFont: a font of pen strokes. It is read from a Hershey font file
+// (the stand-in for shape fonts whose file is not on the font path) and is
+// the base of compiled shape fonts, which draw their strokes on demand.
 #pragma once
 
 #include <string>
@@ -27,16 +28,19 @@ public:
   std::vector<OdGiGlyphContour> glyphOutline(char32_t character) const override;
 
 protected:
-  OdStrokeFont() = default;
-
-private:
   struct stroke_glyph {
     od_glyph metrics;
     std::vector<OdGiGlyphContour> strokes;  // open polylines, y up, pen at 0
   };
 
+  OdStrokeFont() = default;
+  // The glyph of a character, or null; fonts that draw on demand override it.
+  virtual const stroke_glyph* findGlyph(char32_t character) const;
+  // Metrics of strokes: the advance given, the box of every point.
+  static stroke_glyph measured(std::vector<OdGiGlyphContour> strokes, double advance);
+
   std::string m_path;
-  std::unordered_map<char32_t, stroke_glyph> m_glyphs;
+  mutable std::unordered_map<char32_t, stroke_glyph> m_glyphs;
   double m_above = 0.0;
   double m_below = 0.0;
 };
