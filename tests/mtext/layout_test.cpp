@@ -178,16 +178,21 @@ struct spacing_case {
 
 class LineSpacing : public ::testing::TestWithParam<spacing_case> {};
 
-TEST_P(LineSpacing, PlacesBaselines) {
-  convert_info info;
-  info.line_spacing_style = GetParam().style;
-  info.line_spacing = GetParam().factor;
-  const geom_multitext text = laid_out(u"a\\Pb\\Pc", info);
-  ASSERT_EQ(text.lines.size(), 3u);
-  EXPECT_NEAR(text.lines[0].y, GetParam().first_baseline, eps);
-  EXPECT_NEAR(text.lines[0].y - text.lines[1].y, GetParam().pitch, eps);
-  EXPECT_NEAR(text.lines[1].y - text.lines[2].y, GetParam().pitch, eps);
-  EXPECT_NEAR(text.parts[2].y, text.lines[1].y, eps) << "parts sit on their line's baseline";
+// Lines of one height space alike in every layout mode, though the editor's
+// mode reaches its pitches by another road.
+TEST_P(LineSpacing, PlacesBaselinesInEveryMode) {
+  for (const std::uint32_t layout_mode : {0u, 1u, 2u}) {
+    convert_info info;
+    info.line_spacing_style = GetParam().style;
+    info.line_spacing = GetParam().factor;
+    info.layout_mode = layout_mode;
+    const geom_multitext text = laid_out(u"a\\Pb\\Pc", info);
+    ASSERT_EQ(text.lines.size(), 3u);
+    EXPECT_NEAR(text.lines[0].y, GetParam().first_baseline, eps) << "mode " << layout_mode;
+    EXPECT_NEAR(text.lines[0].y - text.lines[1].y, GetParam().pitch, eps) << "mode " << layout_mode;
+    EXPECT_NEAR(text.lines[1].y - text.lines[2].y, GetParam().pitch, eps) << "mode " << layout_mode;
+    EXPECT_NEAR(text.parts[2].y, text.lines[1].y, eps) << "parts sit on their line's baseline";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
