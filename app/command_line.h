@@ -33,4 +33,9 @@ struct subcommand_registration {
 bool take_option(const std::vector<std::string>& args, size_t& i, const std::string& name,
                  std::string& value);
 
+// A whole decimal number, or std::invalid_argument naming `what`.
+double to_number(const std::string& text, const std::string& what);
+// The same for a whole number.
+int to_whole_number(const std::string& text, const std::string& what);
+
 }  // namespace cadtext

@@ -27,7 +27,7 @@ struct layout_options {
 std::vector<double> numbers(const std::string& list, char separator) {
   std::vector<double> values;
   std::stringstream in(list);
-  for (std::string item; std::getline(in, item, separator);) values.push_back(std::stod(item));
+  for (std::string item; std::getline(in, item, separator);) values.push_back(to_number(item, "--columns"));
   return values;
 }
 
@@ -72,17 +72,17 @@ layout_options read_options(const invocation& call, bool render) {
   std::string value, content;
   bool have_content = false;
   for (size_t i = 0; i < call.args.size();) {
-    if (take_option(call.args, i, "width", value)) o.info.column_width = std::stod(value);
-    else if (take_option(call.args, i, "height", value)) o.frame_height = std::stod(value);
-    else if (take_option(call.args, i, "text-height", value)) o.info.text_height = std::stod(value);
-    else if (take_option(call.args, i, "attachment", value)) apply_attachment(o.info, std::stoi(value));
+    if (take_option(call.args, i, "width", value)) o.info.column_width = to_number(value, "--width");
+    else if (take_option(call.args, i, "height", value)) o.frame_height = to_number(value, "--height");
+    else if (take_option(call.args, i, "text-height", value)) o.info.text_height = to_number(value, "--text-height");
+    else if (take_option(call.args, i, "attachment", value)) apply_attachment(o.info, to_whole_number(value, "--attachment"));
     else if (take_option(call.args, i, "columns", value)) o.columns = value;
     else if (take_option(call.args, i, "font", value)) o.font = value;
-    else if (take_option(call.args, i, "mode", value)) o.info.layout_mode = static_cast<std::uint32_t>(std::stoul(value));
+    else if (take_option(call.args, i, "mode", value)) o.info.layout_mode = static_cast<std::uint32_t>(to_whole_number(value, "--mode"));
     else if (take_option(call.args, i, "line-spacing", value)) {
       const auto colon = value.find(':');
       o.info.line_spacing_style = spacing_style(value.substr(0, colon));
-      if (colon != std::string::npos) o.info.line_spacing = std::stod(value.substr(colon + 1));
+      if (colon != std::string::npos) o.info.line_spacing = to_number(value.substr(colon + 1), "--line-spacing");
     } else if (render && (call.args[i] == "-o" || call.args[i] == "--output")) {
       if (i + 1 >= call.args.size()) throw std::invalid_argument("-o needs a file name");
       o.output = call.args[i + 1];
@@ -94,7 +94,7 @@ layout_options read_options(const invocation& call, bool render) {
   }
   if (!have_content) throw std::invalid_argument("no content given (use - for standard input)");
   if (render && o.output.empty()) throw std::invalid_argument("render needs -o OUT.svg");
-  if (o.info.layout_mode > 2) throw std::invalid_argument("--mode takes 0, 1 or 2");
+  if (o.info.layout_mode > 2 || static_cast<int>(o.info.layout_mode) < 0) throw std::invalid_argument("--mode takes 0, 1 or 2");
   apply_columns(o);
   std::u16string wide;
   if (!odUtf8ToUtf16(read_content_argument(content, std::cin), wide))

@@ -1,5 +1,6 @@
 // cadtext: the command-line entry point; dispatches to the subcommand table.
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <iostream>
 
@@ -32,6 +33,26 @@ bool take_option(const std::vector<std::string>& args, size_t& i, const std::str
     return true;
   }
   return false;
+}
+
+double to_number(const std::string& text, const std::string& what) {
+  std::size_t used = 0;
+  double value = 0.0;
+  try {
+    value = std::stod(text, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used == 0 || used != text.size() || !std::isfinite(value))
+    throw std::invalid_argument(what + " takes a number, not '" + text + "'");
+  return value;
+}
+
+int to_whole_number(const std::string& text, const std::string& what) {
+  const double value = to_number(text, what);
+  if (value != std::floor(value) || std::fabs(value) > 1e9)
+    throw std::invalid_argument(what + " takes a whole number, not '" + text + "'");
+  return static_cast<int>(value);
 }
 
 namespace {
