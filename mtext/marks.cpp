@@ -1,6 +1,7 @@
 #include "mtext/marks.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/sdk/OdDbField.h"
 
@@ -10,6 +11,11 @@ field::field(position b, position e, OdSmartPtr<OdDbField> object)
     : solid(b, e, true), field_object(std::move(object)) {}
 
 field::field(const field& other) = default;
+
+numbering::numbering(position b, position e, std::vector<numbering_index> given)
+    : solid(b, e, false), indices(std::move(given)) {
+  if (indices.empty()) throw std::invalid_argument("mtext::marks::numbering: indices must not be empty");
+}
 
 field::~field() = default;
 

@@ -76,6 +76,28 @@ public:
   OdSmartPtr<OdDbField> field_object;
 };
 
+// One level of a list item's number.
+struct numbering_index {
+  std::uint32_t value = 0;     // the counter value shown
+  std::uint32_t kind = 0;      // 0 decimal, 1 lower-case letters, 2 upper-case letters, 3 bullet
+  std::uint32_t alphabet = 0;  // the alphabet's index in the dictionary, for letters
+};
+
+enum : std::uint32_t { numbering_decimal = 0, numbering_lower = 1, numbering_upper = 2, numbering_bullet = 3 };
+
+// The generated number or bullet of a list item with the tab after it; a
+// caret never rests at its begin.
+class numbering : public solid {
+public:
+  // Throws std::invalid_argument when `indices` is empty.
+  numbering(position b, position e, std::vector<numbering_index> indices);
+  mark* clone() const override { return new numbering(*this); }
+
+  std::uint32_t list = 0;                // the list it belongs to
+  std::uint32_t level = 0;               // depth beyond the number of indices
+  std::vector<numbering_index> indices;  // outermost first, never empty
+};
+
 using mark_vector = boost::ptr_vector<mark, boost::heap_clone_allocator>;
 
 // Merges overlapping selections and appends the result to `marks` in begin order.
