@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include "describe.h"
+#include "mtext/ensure.h"
+#include "mtext/layout.h"
+#include "mtext/lists.h"
+#include "mtext/serialize.h"
+#include "test_finder.h"
+
+namespace {
+
+using namespace mtext;
+using mtext_test::fixed_finder;
+
+const marks::letters_dictionary& english() {
+  static const marks::letters_dictionary d{
+      {{u"eng", u"English", u"abcdefghijklmnopqrstuvwxyz", u"ABCDEFGHIJKLMNOPQRSTUVWXYZ"}}};
+  return d;
+}
+
+geom_multitext laid_out(const std::u16string& content) {
+  geom_multitext text;
+  text.info.text_height = 1.0;
+  to_geom(text, mtext_test::parsed(content, mtext_test::base_format(1.0)), 1.0, fixed_finder());
+  return text;
+}
+
+std::vector<marks::numbering*> items(geom_multitext& text) {
+  std::vector<marks::numbering*> found;
+  for (marks::mark& m : text.marks)
+    if (auto* item = dynamic_cast<marks::numbering*>(&m)) found.push_back(item);
+  return found;
+}
+
+// "12.3." style text of an item's indices.
+std::string written(const marks::numbering& item, const marks::letters_dictionary& d = english()) {
+  std::u16string out;
+  for (const auto& index : item.indices) out += prefix_text(index, d);
+  return mtext_test::utf8(out);
+}
+
+struct recognition_case {
+  const char16_t* content;
+  const char* prefix;  // "" when no item
+};
+
+class Recognition : public ::testing::TestWithParam<recognition_case> {};
+
+TEST_P(Recognition, ReadsPrefixes) {
+  geom_multitext text = laid_out(GetParam().content);
+  auto at = text.parts.cbegin();
+  const auto item = parse_numbering(text, english(), at, text.parts.cend());
+  EXPECT_EQ(item ? written(*item) : "", GetParam().prefix) << mtext_test::utf8(GetParam().content);
+  if (item) EXPECT_EQ(item->end, static_cast<position>(at - text.parts.cbegin()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, Recognition,
+    ::testing::Values(recognition_case{u"1.\titem", "1."}, recognition_case{u"12.3.\titem", "12.3."},
+                      recognition_case{u"b.\titem", "b."}, recognition_case{u"a.1.\titem", "a.1."},
+                      recognition_case{u"\u00B7\titem", "\u00B7"}, recognition_case{u" 1.\titem", "1."},
+                      recognition_case{u"IV.\titem", "IV."}, recognition_case{u"AA.\titem", "AA."},
+                      recognition_case{u"1)\titem", ""}, recognition_case{u"1\titem", ""},
+                      recognition_case{u"1. \titem", ""}, recognition_case{u"1.x\titem", ""},
+                      recognition_case{u"1. item", ""}, recognition_case{u"\titem", ""},
+                      recognition_case{u"0.\titem", "0."}));
+
+TEST(Lists, LettersAreBijective) {
+  const std::u16string upper = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  const std::pair<std::uint32_t, const char*> table[] = {
+      {1, "A"}, {26, "Z"}, {27, "AA"}, {52, "AZ"}, {53, "BA"}, {702, "ZZ"}, {703, "AAA"}, {0, ""}};
+  for (const auto& [value, letters] : table) EXPECT_EQ(mtext_test::utf8(letters_of(value, upper)), letters) << value;
+  geom_multitext text = laid_out(u"IV.\tx");
+  auto at = text.parts.cbegin();
+  EXPECT_EQ(parse_numbering(text, english(), at, text.parts.cend())->indices[0].value, 9u * 26u + 22u);
+}
+
+TEST(Lists, OverlappingAlphabetsAreTriedInDictionaryOrder) {
+  const marks::letters_dictionary two{{{u"a", u"A", u"abc", u"ABC"}, {u"b", u"B", u"abcdef", u"ABCDEF"}}};
+  const std::pair<const char16_t*, std::uint32_t> table[] = {{u"b.\tx", 0}, {u"e.\tx", 1}, {u"ad.\tx", 1}};
+  for (const auto& [content, alphabet] : table) {
+    geom_multitext text = laid_out(content);
+    auto at = text.parts.cbegin();
+    const auto item = parse_numbering(text, two, at, text.parts.cend());
+    ASSERT_TRUE(item) << mtext_test::utf8(content);
+    EXPECT_EQ(item->indices[0].alphabet, alphabet) << mtext_test::utf8(content);
+  }
+}
+
+TEST(Lists, MarkingFindsItemsAtParagraphStartsWithTheirLevel) {
+  geom_multitext text = laid_out(u"1.\ta\\Pplain 2.\tb\\P\\pxl9;3.\tc\\P");
+  text.marks.push_back(new marks::numbering(0, 1, {{5, 0, 0}}));  // a stale mark goes
+  mark_numberings(text, english());
+  const auto found = items(text);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0]->begin, 0u);
+  EXPECT_EQ(found[0]->end, 3u);
+  EXPECT_EQ(found[1]->level, 2u) << "left indent 9 is three levels, less one index";
+  EXPECT_FALSE(found[0]->open_begin);
+}
+
+std::vector<std::string> renumbered(const std::u16string& content) {
+  geom_multitext text = laid_out(content);
+  mark_numberings(text, english());
+  marks::update_numberings(text.marks, english());
+  std::vector<std::string> out;
+  for (marks::numbering* item : items(text)) out.push_back(written(*item));
+  return out;
+}
+
+using strings = std::vector<std::string>;
+
+TEST(Lists, FirstItemKeepsItsNumberAndOneRestarts) {
+  EXPECT_EQ(renumbered(u"3.\ta\\P7.\tb\\P9.\tc\\P1.\td\\P5.\te"), (strings{"3.", "4.", "5.", "1.", "2."}));
+}
+
+TEST(Lists, NestedItemsCountPerLevel) {
+  EXPECT_EQ(renumbered(u"1.\ta\\P1.1.\tb\\P1.2.\tc\\P2.\td\\P5.5.\te"),
+            (strings{"1.", "1.1.", "1.2.", "2.", "2.1."}));
+}
+
+TEST(Lists, LettersCountToo) {
+  EXPECT_EQ(renumbered(u"a.\ta\\Pb.\tb\\Pe.\tc"), (strings{"a.", "b.", "c."}));
+  EXPECT_EQ(renumbered(u"a.\ta\\Pa.\tb"), (strings{"a.", "a."})) << "a written first letter restarts";
+  EXPECT_EQ(renumbered(u"Y.\ta\\PY.\tb\\PY.\tc"), (strings{"Y.", "Z.", "AA."}));
+}
+
+TEST(Lists, BulletsDoNotRestartOnTheirOwn) {
+  geom_multitext text = laid_out(u"\u00B7\ta\\P\u00B7\tb\\P1.\tc\\P\u00B7\td");
+  mark_numberings(text, english());
+  marks::update_numberings(text.marks, english());
+  const auto found = items(text);
+  ASSERT_EQ(found.size(), 4u);
+  EXPECT_EQ(found[1]->list, found[0]->list);
+  EXPECT_NE(found[2]->list, found[1]->list) << "1. restarts";
+}
+
+TEST(Lists, PrefixIsRewrittenInTheItemsFormat) {
+  geom_multitext text = laid_out(u"3.\ta\\P7.\t{\\C1;b}");
+  mark_numberings(text, english());
+  marks::update_numberings(text.marks, english());
+  for (marks::numbering* item : items(text)) update_numbering(text, *item, fixed_finder(), english());
+  EXPECT_EQ(mtext_test::utf8(serialize_raw(flatten(text), false)), "3.\ta\r\n4.\tb");
+  const marks::numbering& second = *items(text)[1];
+  EXPECT_EQ(second.end - second.begin, 3u) << "the mark covers the new prefix and its tab";
+  EXPECT_EQ(text.parts[second.begin].part().format.color.index, 1) << "the item text's format";
+}
+
+TEST(Lists, IndentsHangThePrefix) {
+  geom_multitext text = laid_out(u"1.1.\tx");
+  mark_numberings(text, english());
+  marks::numbering& item = *items(text)[0];
+  update_numbering_indent(text, item, text.paragraph);
+  EXPECT_DOUBLE_EQ(text.paragraph.first_indent, -5.0);
+  EXPECT_DOUBLE_EQ(text.paragraph.left_indent, 6.0);
+  ASSERT_EQ(text.paragraph.tabs.size(), 1u);
+  EXPECT_DOUBLE_EQ(text.paragraph.tabs[0].position, 6.0);
+}
+
+TEST(Lists, DeeperAndShallowerAgain) {
+  geom_multitext text = laid_out(u"1.\ta\\P2.\tb\\P3.\tc");
+  mark_numberings(text, english());
+  marks::numbering& third = *items(text)[2];
+  format::paragraph& paragraph = paragraph_at(text, third.begin);
+  indent_numbering(text, third, paragraph, fixed_finder(), true, english());
+  EXPECT_EQ(written(third), "2.1.");
+  EXPECT_DOUBLE_EQ(paragraph.left_indent, 6.0);
+  indent_numbering(text, third, paragraph, fixed_finder(), false, english());
+  EXPECT_EQ(written(third), "3.");
+  EXPECT_EQ(mtext_test::utf8(serialize_raw(flatten(text), false)), "1.\ta\r\n2.\tb\r\n3.\tc");
+}
+
+TEST(Lists, ShallowerThanOneLevelEndsTheItem) {
+  geom_multitext text = laid_out(u"a\\P\\pxi-3,l3,t3;1.\tb");
+  mark_numberings(text, english());
+  marks::numbering& item = *items(text)[0];
+  format::paragraph& paragraph = paragraph_at(text, item.begin);
+  indent_numbering(text, item, paragraph, fixed_finder(), false, english());
+  EXPECT_EQ(mtext_test::utf8(serialize_raw(flatten(text), false)), "a\r\nb");
+  EXPECT_DOUBLE_EQ(paragraph.left_indent, 0.0);
+  EXPECT_DOUBLE_EQ(paragraph.first_indent, 0.0);
+  EXPECT_TRUE(paragraph.tabs.empty());
+  EXPECT_EQ(item.begin, item.end);
+}
+
+TEST(Lists, ClearingLeavesAPlainParagraph) {
+  geom_multitext text = laid_out(u"\\pxi-3,l3,t3;b.\tword");
+  mark_numberings(text, english());
+  clear_numbering(text, *items(text)[0], text.paragraph);
+  EXPECT_EQ(mtext_test::utf8(serialize_raw(flatten(text), false)), "word");
+  EXPECT_TRUE(text.paragraph.tabs.empty());
+}
+
+TEST(Lists, CleanFormatDropsLinesAndSetsTheBulletFont) {
+  geom_multitext text = laid_out(u"{\\L\u00B7\t}x");
+  mark_numberings(text, english());
+  clean_numbering_format(text, *items(text)[0]);
+  const format::string& bullet = text.parts[0].part().format;
+  EXPECT_FALSE(bullet.style.isUnderlined());
+  EXPECT_EQ(format::font_of(bullet.style).name, OdString(u"Symbol"));
+  EXPECT_EQ(bullet.style.ttfDecriptor().charSet(), 2);
+  EXPECT_FALSE(text.parts[1].part().format.style.isUnderlined());
+}
+
+TEST(Lists, Failures) {
+  EXPECT_THROW(marks::numbering(0, 1, {}), std::invalid_argument);
+  try {
+    number_counter(0).index_of(marks::numbering_lower, 0);
+    ADD_FAILURE() << "no error";
+  } catch (const ensure_error& error) {
+    EXPECT_STREQ(error.what(), "ensure 'ret < value.size()' fails: number_counter::index_of: too big index");
+  }
+  EXPECT_EQ(number_counter(1).index_of(marks::numbering_upper, 0), 3u);
+  geom_multitext text = laid_out(u"1.\tx");
+  marks::numbering beyond(0, 9, {{1, 0, 0}});
+  EXPECT_THROW(update_numbering(text, beyond, fixed_finder(), english()), std::invalid_argument);
+  EXPECT_THROW(clean_numbering_format(text, beyond), std::invalid_argument);
+}
+
+}  // namespace
