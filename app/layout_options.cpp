@@ -1,0 +1,118 @@
+#include "app/layout_options.h"
+
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/sdk/OdDbDatabase.h"
+
+namespace cadtext {
+
+const char* const layout_synopsis =
+    "[--width W] [--height H] [--text-height h] [--attachment 1..9] "
+    "[--columns static:N:GUTTER | dynamic-auto | dynamic:H1,H2,...] "
+    "[--line-spacing STYLE:FACTOR] [--font NAME] [--mode 0|1|2] CONTENT|-";
+
+namespace {
+
+std::vector<double> numbers(const std::string& list, char separator) {
+  std::vector<double> values;
+  std::stringstream in(list);
+  for (std::string item; std::getline(in, item, separator);) values.push_back(to_number(item, "--columns"));
+  return values;
+}
+
+std::uint32_t spacing_style(const std::string& name) {
+  if (name == "at-least" || name == "1") return mtext::format::spacing_at_least;
+  if (name == "exactly" || name == "2") return mtext::format::spacing_exactly;
+  if (name == "multiple" || name == "3") return mtext::format::spacing_multiple;
+  throw std::invalid_argument("line spacing style must be at-least, exactly or multiple");
+}
+
+// Columns as the object would have them: none, static:N:GUTTER,
+// dynamic-auto, or dynamic:H1,H2,... with the gutter a fifth of the width.
+void apply_columns(layout_options& o) {
+  mtext::convert_info& info = o.info;
+  info.gutter = 0.2 * info.column_width;
+  if (o.columns == "none") {
+    info.column_heights = {o.frame_height};
+  } else if (o.columns.rfind("static:", 0) == 0) {
+    const std::vector<double> spec = numbers(o.columns.substr(7), ':');
+    if (spec.size() != 2 || spec[0] < 1) throw std::invalid_argument("--columns static:N:GUTTER");
+    info.column_heights.assign(static_cast<std::size_t>(spec[0]), o.frame_height);
+    info.gutter = spec[1];
+  } else if (o.columns == "dynamic-auto") {
+    info.column_kind = mtext::columns_dynamic_auto;
+    info.column_heights = {o.frame_height};
+  } else if (o.columns.rfind("dynamic:", 0) == 0) {
+    info.column_kind = mtext::columns_dynamic_manual;
+    info.column_heights = numbers(o.columns.substr(8), ',');
+  } else {
+    throw std::invalid_argument("unknown --columns '" + o.columns + "'");
+  }
+}
+
+void apply_attachment(mtext::convert_info& info, int attachment) {
+  if (attachment < 1 || attachment > 9) throw std::invalid_argument("--attachment takes 1 to 9");
+  info.horizontal = static_cast<std::uint32_t>((attachment - 1) % 3 + 1);
+  info.vertical = static_cast<std::uint32_t>((attachment - 1) / 3);
+}
+
+}  // namespace
+
+layout_options read_options(const invocation& call, layout_command_kind kind) {
+  const bool render = kind == layout_command_kind::render;
+  layout_options o;
+  std::string value, content;
+  bool have_content = false;
+  for (size_t i = 0; i < call.args.size();) {
+    if (take_option(call.args, i, "width", value)) o.info.column_width = to_number(value, "--width");
+    else if (take_option(call.args, i, "height", value)) o.frame_height = to_number(value, "--height");
+    else if (take_option(call.args, i, "text-height", value)) o.info.text_height = to_number(value, "--text-height");
+    else if (take_option(call.args, i, "attachment", value)) apply_attachment(o.info, to_whole_number(value, "--attachment"));
+    else if (take_option(call.args, i, "columns", value)) o.columns = value;
+    else if (take_option(call.args, i, "font", value)) o.font = value;
+    else if (take_option(call.args, i, "mode", value)) o.info.layout_mode = static_cast<std::uint32_t>(to_whole_number(value, "--mode"));
+    else if (take_option(call.args, i, "line-spacing", value)) {
+      const auto colon = value.find(':');
+      o.info.line_spacing_style = spacing_style(value.substr(0, colon));
+      if (colon != std::string::npos) o.info.line_spacing = to_number(value.substr(colon + 1), "--line-spacing");
+    } else if (render && (call.args[i] == "-o" || call.args[i] == "--output")) {
+      if (i + 1 >= call.args.size()) throw std::invalid_argument("-o needs a file name");
+      o.output = call.args[i + 1];
+      i += 2;
+    }
+    else if (render && call.args[i] == "--boxes") o.boxes = true, ++i;
+    else if (kind == layout_command_kind::lists && take_option(call.args, i, "alphabets", value)) o.alphabets = value;
+    else if (!have_content) content = call.args[i++], have_content = true;
+    else throw std::invalid_argument("unexpected argument '" + call.args[i] + "'");
+  }
+  if (!have_content) throw std::invalid_argument("no content given (use - for standard input)");
+  if (render && o.output.empty()) throw std::invalid_argument("render needs -o OUT.svg");
+  if (o.info.layout_mode > 2 || static_cast<int>(o.info.layout_mode) < 0) throw std::invalid_argument("--mode takes 0, 1 or 2");
+  apply_columns(o);
+  std::u16string wide;
+  if (!odUtf8ToUtf16(read_content_argument(content, std::cin), wide))
+    throw std::invalid_argument("the content is not valid UTF-8");
+  o.content = wide;
+  return o;
+}
+
+mtext::format::string base_format(const layout_options& o) {
+  mtext::format::string base;
+  base.height = o.info.text_height;
+  mtext::format::set_typeface(base.style, OdString::fromUtf8(o.font), 0, 0);
+  return base;
+}
+
+const mtext::string_size_finder& finder() {
+  static const mtext::mtext_size_finder measuring(OdDbDatabase::createObject());
+  return measuring;
+}
+
+mtext::geom_multitext laid_out(const layout_options& o) {
+  return mtext::decode(o.content.c_str(), base_format(o), o.info, finder());
+}
+
+
+}  // namespace cadtext
