@@ -4,6 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "app/json_writer.h"
 #include "platform/sdk/OdDbDatabase.h"
 
 namespace cadtext {

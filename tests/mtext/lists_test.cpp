@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
 #include "describe.h"
 #include "mtext/ensure.h"
 #include "mtext/layout.h"
@@ -51,7 +55,9 @@ TEST_P(Recognition, ReadsPrefixes) {
   auto at = text.parts.cbegin();
   const auto item = parse_numbering(text, english(), at, text.parts.cend());
   EXPECT_EQ(item ? written(*item) : "", GetParam().prefix) << mtext_test::utf8(GetParam().content);
-  if (item) EXPECT_EQ(item->end, static_cast<position>(at - text.parts.cbegin()));
+  if (item) {
+    EXPECT_EQ(item->end, static_cast<position>(at - text.parts.cbegin()));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -215,6 +221,54 @@ TEST(Lists, Failures) {
   marks::numbering beyond(0, 9, {{1, 0, 0}});
   EXPECT_THROW(update_numbering(text, beyond, fixed_finder(), english()), std::invalid_argument);
   EXPECT_THROW(clean_numbering_format(text, beyond), std::invalid_argument);
+}
+
+}  // namespace
+
+namespace {
+
+const marks::letters_dictionary& shipped() {
+  static const marks::letters_dictionary d = [] {
+    std::ifstream in(std::string(CADTEXT_SOURCE_DIR) + "/data/alphabets.json");
+    std::stringstream text;
+    text << in.rdbuf();
+    return marks::letters_dictionary::from_json(text.str());
+  }();
+  return d;
+}
+
+std::vector<std::string> renumbered_in(const std::u16string& content, const marks::letters_dictionary& d) {
+  geom_multitext text = laid_out(content);
+  mark_numberings(text, d);
+  marks::update_numberings(text.marks, d);
+  std::vector<std::string> out;
+  for (marks::numbering* item : items(text)) out.push_back(written(*item, d));
+  return out;
+}
+
+TEST(Lists, RussianCountsInItsOwnAlphabet) {
+  // 26th and 27th letters, then past the 33rd the letters double.
+  EXPECT_EQ(renumbered_in(u"\u0428.\ta\\P\u0428.\tb", shipped()), (strings{"\u0428.", "\u0429."}));
+  EXPECT_EQ(renumbered_in(u"\u042F.\ta\\P\u042F.\tb", shipped()), (strings{"\u042F.", "\u0410\u0410."}));
+  geom_multitext text = laid_out(u"\u0449.\tx");
+  auto at = text.parts.cbegin();
+  const auto item = parse_numbering(text, shipped(), at, text.parts.cend());
+  ASSERT_TRUE(item);
+  EXPECT_EQ(item->indices[0].value, 27u);
+  EXPECT_EQ(item->indices[0].kind, marks::numbering_lower);
+  EXPECT_EQ(shipped().alphabets.at(item->indices[0].alphabet).code, u"rus");
+}
+
+TEST(Lists, GermanUmlautsAreLetters) {
+  const auto& alphabets = shipped().alphabets;
+  const auto german = std::find_if(alphabets.begin(), alphabets.end(), [](const auto& a) { return a.code == u"deu"; });
+  ASSERT_NE(german, alphabets.end());
+  const std::u16string umlaut = std::u16string(1, german->lower.at(26)) + u".\tx";
+  geom_multitext text = laid_out(umlaut);
+  auto at = text.parts.cbegin();
+  const auto item = parse_numbering(text, shipped(), at, text.parts.cend());
+  ASSERT_TRUE(item);
+  EXPECT_EQ(item->indices[0].value, 27u);
 }
 
 }  // namespace
