@@ -272,3 +272,21 @@ TEST(Lists, GermanUmlautsAreLetters) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Lists, RewrittenBulletIsInTheSymbolFont) {
+  geom_multitext text = laid_out(u"\u00B7\t{\\L\\fTimes|b1;item}");
+  mark_numberings(text, english());
+  update_numbering(text, *items(text)[0], fixed_finder(), english());
+  const format::string& bullet = text.parts[0].part().format;
+  EXPECT_EQ(format::font_of(bullet.style).name, OdString(u"Symbol"));
+  EXPECT_EQ(bullet.style.ttfDecriptor().pitchAndFamily(), 18);
+  EXPECT_FALSE(bullet.style.ttfDecriptor().isBold());
+  EXPECT_FALSE(bullet.style.isUnderlined()) << "no lines under a number";
+  const format::string& tab = text.parts[1].part().format;
+  EXPECT_EQ(format::font_of(tab.style).name, OdString(u"Times")) << "the tab keeps the item's font";
+  EXPECT_FALSE(tab.style.isUnderlined());
+}
+
+}  // namespace
