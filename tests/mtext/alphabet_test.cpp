@@ -13,6 +13,7 @@
 #include "mtext/letters_dictionary.h"
 #include "platform/host/HostParamJson.h"
 #include "platform/host/HostParamNode.h"
+#include "platform/sdk/OdString.h"
 
 namespace {
 
@@ -207,7 +208,7 @@ TEST_F(ShippedAlphabets, EnglishComesFirstAsTheBuiltIn) {
 
 TEST_F(ShippedAlphabets, EveryAlphabetIsWellFormed) {
   for (const alphabet& a : shipped.alphabets) {
-    SCOPED_TRACE(std::string(a.code.begin(), a.code.end()));
+    SCOPED_TRACE(odUtf16ToUtf8(a.code));
     EXPECT_FALSE(a.name.empty());
     EXPECT_FALSE(a.lower.empty());
     EXPECT_EQ(a.lower.size(), a.upper.size());
@@ -229,6 +230,7 @@ class ShippedLetterCount : public ShippedAlphabets,
                            public ::testing::WithParamInterface<letter_count> {};
 
 TEST_P(ShippedLetterCount, HasTheLanguagesLetters) {
+  SCOPED_TRACE(odUtf16ToUtf8(GetParam().code));
   const alphabet* a = find(shipped, GetParam().code);
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->lower.size(), GetParam().letters);
@@ -252,6 +254,8 @@ class ShippedLetterOrder : public ShippedAlphabets,
                            public ::testing::WithParamInterface<letter_order> {};
 
 TEST_P(ShippedLetterOrder, FollowsTheLanguagesOrder) {
+  SCOPED_TRACE(odUtf16ToUtf8(GetParam().code) + ": " +
+               odUtf16ToUtf8(std::u16string{GetParam().before, GetParam().after}));
   const alphabet* a = find(shipped, GetParam().code);
   ASSERT_NE(a, nullptr);
   // Each row names letters of one case; look them up in that case's string.
