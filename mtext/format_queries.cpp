@@ -14,6 +14,7 @@ geom_part& part_ref(geom_part* p) { return *p; }
 const geom_part& part_ref(const geom_part* p) { return *p; }
 
 bool is_paragraph_break(const geom_part& p) { return p.type() == new_paragraph_type; }
+bool is_numbering(const marks::mark& m) { return dynamic_cast<const marks::numbering*>(&m) != nullptr; }
 paragraph& paragraph_of(geom_part& p) { return part_cast<new_paragraph>(p.part()).paragraph; }
 const paragraph& paragraph_of(const geom_part& p) { return part_cast<new_paragraph>(p.part()).paragraph; }
 
@@ -53,7 +54,7 @@ void apply_to_paragraphs(paragraph& p, It first, It last, const paragraph_partia
 std::vector<bool> numbering_cover(const geom_multitext& g, position begin, position end) {
   std::vector<bool> covered(end > begin ? end - begin : 0, false);
   for (const marks::mark& m : g.marks) {
-    if (!dynamic_cast<const marks::numbering*>(&m)) continue;
+    if (!is_numbering(m)) continue;
     for (position at = std::max(m.begin, begin); at < std::min(m.end, end); ++at) covered[at - begin] = true;
   }
   return covered;
@@ -73,7 +74,7 @@ position caret_format_source(const geom_multitext& g, position at) {
   if (at == 0) return at;
   const marks::mark* number = nullptr;
   for (const marks::mark& m : g.marks)
-    if (dynamic_cast<const marks::numbering*>(&m) && m.begin <= at - 1 && at - 1 < m.end) number = &m;
+    if (is_numbering(m) && m.begin <= at - 1 && at - 1 < m.end) number = &m;
   return number ? number->begin : at;
 }
 
