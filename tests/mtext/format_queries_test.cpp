@@ -61,6 +61,8 @@ struct range_case {
   const char* unset;       // the attribute the intersection drops
 };
 
+void PrintTo(const range_case& c, std::ostream* out) { *out << mtext_test::utf8(c.content); }
+
 class RangeIntersection : public ::testing::TestWithParam<range_case> {};
 
 TEST_P(RangeIntersection, DropsOnlyTheDifferingAttribute) {
@@ -149,6 +151,10 @@ struct paragraph_apply_case {
   const char* changed;  // "p" and the indices of the breaks whose paragraph changed
 };
 
+void PrintTo(const paragraph_apply_case& c, std::ostream* out) {
+  *out << mtext_test::utf8(c.content) << " [" << c.first << ", " << c.last << ")";
+}
+
 std::string changed_paragraphs(const format::paragraph& p, const geom_multitext& g) {
   std::string out = p.left_indent == 5.0 ? "p" : "";
   for (position i = 0; i < g.size(); ++i)
@@ -211,6 +217,8 @@ struct mark_case {
   position begin, end;
   const char* shown;  // summary of the current format
 };
+
+void PrintTo(const mark_case& c, std::ostream* out) { *out << "[" << c.begin << ", " << c.end << ")"; }
 
 class CurrentFormat : public ListText, public ::testing::WithParamInterface<mark_case> {};
 
