@@ -36,7 +36,7 @@ test: build fuzz-replay
 run: build
 	$(BUILD)/app/cadtext --help
 	$(BUILD)/app/cadtext font measure --font Arial --height 2.5 "Hello, world"
-	$(BUILD)/app/cadtext render --width 60 --height 32 --columns static:2:6 --boxes -o $(BUILD)/sample.svg - < samples/sample.mtext
+	$(BUILD)/app/cadtext render --width 60 --height 40 --columns static:2:6 --boxes -o $(BUILD)/sample.svg - < samples/sample.mtext
 	@echo "rendered samples/sample.mtext to $(BUILD)/sample.svg"
 
 bench: build

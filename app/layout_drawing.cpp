@@ -65,8 +65,13 @@ void set_color(OdGiRecorder& gi, std::uint8_t r, std::uint8_t g, std::uint8_t b)
 void draw_boxes(OdGiRecorder& gi, const mtext::geom_multitext& text) {
   set_color(gi, 120, 160, 230);
   // Shape fonts count their descent positive, TrueType fonts negative.
-  for (const mtext::line_record& line : text.lines)
-    draw_box(gi, line.x, line.y - std::fabs(line.descent), line.x + line.advance, line.y + line.height);
+  for (const mtext::line_record& line : text.lines) {
+    // Justified and distributed lines spread their parts past the advance.
+    double right = line.x + line.advance;
+    for (mtext::position i = line.begin; i < line.end; ++i)
+      right = std::max(right, text.parts[i].x + text.parts[i].geometry.advance);
+    draw_box(gi, line.x, line.y - std::fabs(line.descent), right, line.y + line.height);
+  }
   set_color(gi, 60, 170, 90);
   for (const mtext::column_record& c : text.columns) draw_box(gi, c.x, c.y - c.height, c.x + c.width, c.y);
   set_color(gi, 220, 60, 60);

@@ -290,3 +290,11 @@ TEST(Lists, RewrittenBulletIsInTheSymbolFont) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Lists, APlainParagraphDoesNotEndTheList) {
+  EXPECT_EQ(renumbered(u"1.\ta\\Pa note between\\P7.\tb\\P9.\tc"), (strings{"1.", "2.", "3."}));
+}
+
+}  // namespace
