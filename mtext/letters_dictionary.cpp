@@ -2,8 +2,6 @@
 
 #include <sstream>
 
-// Boost 1.74's JSON reader still pulls in the old global bind placeholders.
-#define BOOST_BIND_GLOBAL_PLACEHOLDERS
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
 

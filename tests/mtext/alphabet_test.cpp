@@ -6,8 +6,6 @@
 #include <string>
 
 #include <boost/property_tree/exceptions.hpp>
-// Boost 1.74's JSON reader still pulls in the old global bind placeholders.
-#define BOOST_BIND_GLOBAL_PLACEHOLDERS
 #include <boost/property_tree/json_parser.hpp>
 
 #include "mtext/letters_dictionary.h"
