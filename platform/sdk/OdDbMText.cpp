@@ -231,13 +231,7 @@ void OdDbMText::setDatabaseDefaults(OdDbDatabase* database) {
 // Until the text library draws the laid-out text, each plain line is one
 // left-aligned run below the top-left corner.
 bool OdDbMText::subWorldDraw(OdGiWorldDraw* worldDraw) const {
-  OdGiTextStyle style;
-  style.setFileName(u"txt");
-  style.setShxFont(true);
-  OdDbObjectId styleId = m_style;
-  if (styleId.isNull() && database()) styleId = database()->getTextStyleStandardId();
-  giFromDbTextStyle(styleId, style);
-  style.setTextSize(m_textHeight);
+  const OdGiTextStyle style = giEntityTextStyle(m_style, database(), m_textHeight);
   const OdGeMatrix3d m = textToWorld(top_left_for(m_attachment));
   const double pitch = m_textHeight * fallback_line_pitch * m_spacingFactor;
   const std::vector<OdString> lines = plainLines();

@@ -46,13 +46,7 @@ void OdDbText::setDatabaseDefaults(OdDbDatabase* database) {
 }
 
 OdGiTextStyle OdDbText::drawStyle() const {
-  OdGiTextStyle style;
-  style.setFileName(u"txt");
-  style.setShxFont(true);
-  OdDbObjectId styleId = m_style;
-  if (styleId.isNull() && database()) styleId = database()->getTextStyleStandardId();
-  giFromDbTextStyle(styleId, style);
-  style.setTextSize(m_height);
+  OdGiTextStyle style = giEntityTextStyle(m_style, database(), m_height);
   style.setXScale(m_widthFactor);
   style.setObliquingAngle(m_oblique);
   return style;

@@ -1,5 +1,7 @@
 #include "platform/sdk/OdDbTextStyleTableRecord.h"
 
+#include "platform/sdk/OdDbDatabase.h"
+
 ODRX_CONS_DEFINE_MEMBERS(OdDbTextStyleTableRecord, OdDbSymbolTableRecord, u"STYLE")
 
 void OdDbTextStyleTableRecord::setFont(const OdString& typeface, bool bold, bool italic, int charset,
@@ -44,4 +46,15 @@ void giFromDbTextStyle(const OdDbObjectId& styleId, OdGiTextStyle& style) {
   if (styleId.isNull() || styleId.isErased()) return;
   OdDbTextStyleTableRecordPtr record(styleId.peekObject());  // throws for another class
   giFromDbTextStyle(record.get(), style);
+}
+
+OdGiTextStyle giEntityTextStyle(const OdDbObjectId& styleId, OdDbDatabase* database, double textSize) {
+  OdGiTextStyle style;
+  style.setFileName(u"txt");
+  style.setShxFont(true);
+  OdDbObjectId id = styleId;
+  if (id.isNull() && database) id = database->getTextStyleStandardId();
+  giFromDbTextStyle(id, style);
+  style.setTextSize(textSize);
+  return style;
 }

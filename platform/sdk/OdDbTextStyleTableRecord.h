@@ -54,3 +54,7 @@ void giFromDbTextStyle(const OdDbTextStyleTableRecord* record, OdGiTextStyle& st
 // The same through an id; an id that is not a text style record throws
 // OdError_NotThatKindOfClass, a null or erased id leaves the style as it was.
 void giFromDbTextStyle(const OdDbObjectId& styleId, OdGiTextStyle& style);
+
+// The style an entity draws with: its style record (the database's Standard
+// when it names none) at `textSize`; the shape font "txt" when no record opens.
+OdGiTextStyle giEntityTextStyle(const OdDbObjectId& styleId, OdDbDatabase* database, double textSize);

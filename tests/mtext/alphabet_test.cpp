@@ -45,22 +45,6 @@ std::string read_file(const std::string& path) {
   return text.str();
 }
 
-// --- built-in ---------------------------------------------------------------
-
-TEST(LettersDictionary, EnglishIsTheTwentySixLetters) {
-  const auto english = letters_dictionary::english();
-  ASSERT_EQ(english.alphabets.size(), 1u);
-  const alphabet& a = english.alphabets[0];
-  EXPECT_EQ(a.code, u"eng");
-  EXPECT_EQ(a.name, u"English");
-  ASSERT_EQ(a.lower.size(), 26u);
-  ASSERT_EQ(a.upper.size(), 26u);
-  for (char16_t i = 0; i < 26; ++i) {
-    EXPECT_EQ(a.lower[i], u'a' + i);
-    EXPECT_EQ(a.upper[i], u'A' + i);
-  }
-}
-
 // --- from_json ---------------------------------------------------------------
 
 TEST(LettersDictionaryJson, EnglishEntryReproducesTheBuiltIn) {
