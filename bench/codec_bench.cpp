@@ -1,6 +1,8 @@
 // Throughput of the content reader and writer on large texts.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_text.h"
+
 #include <string>
 
 #include "mtext/parse.h"
@@ -8,21 +10,10 @@
 
 namespace {
 
+using bench::base_format;
+using bench::repeated;
+
 constexpr std::size_t megabyte = 1 << 20;
-
-mtext::format::string base_format() {
-  mtext::format::string base;
-  base.height = 2.5;
-  base.style.setFont(u"Arial", false, false, 0, 34);
-  return base;
-}
-
-std::u16string repeated(std::u16string_view unit, std::size_t size) {
-  std::u16string text;
-  text.reserve(size + unit.size());
-  while (text.size() < size) text += unit;
-  return text;
-}
 
 // Words and spaces with a paragraph break now and then.
 std::u16string plain_text() {

@@ -1,6 +1,8 @@
 // Decoding and laying out texts of growing size with the real fonts.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_text.h"
+
 #include <malloc.h>
 
 #include <string>
@@ -10,26 +12,15 @@
 
 namespace {
 
-mtext::format::string base_format() {
-  mtext::format::string base;
-  base.height = 2.5;
-  base.style.setFont(u"Arial", false, false, 0, 34);
-  return base;
-}
-
-std::u16string sized(std::u16string_view unit, std::size_t characters) {
-  std::u16string text;
-  while (text.size() < characters) text += unit;
-  text.resize(characters);
-  return text;
-}
+using bench::base_format;
+using bench::repeated;
 
 std::u16string plain(std::size_t n) {
-  return sized(u"Lorem ipsum dolor sit amet, consectetur adipiscing elit. ", n);
+  return repeated(u"Lorem ipsum dolor sit amet, consectetur adipiscing elit. ", n);
 }
 
 std::u16string formatted(std::size_t n) {
-  return sized(u"{\\fArial|b1;Bold} {\\C1;red} {\\H1.5x;big} \\Lline\\l {\\H0.7x;\\S1/2;} x\\P", n);
+  return repeated(u"{\\fArial|b1;Bold} {\\C1;red} {\\H1.5x;big} \\Lline\\l {\\H0.7x;\\S1/2;} x\\P", n);
 }
 
 mtext::convert_info info(int columns) {
