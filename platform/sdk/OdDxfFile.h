@@ -1,0 +1,29 @@
+// Reading ASCII DXF drawings into a database and writing them back.
+//
+// A drawing read and written without changes comes out tag for tag as it
+// was read; objects changed or added since are written from the model. Any
+// failure throws OdDxfError before the target is touched: binary DXF and
+// DWG files are refused by their signature, malformed text names its line.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "platform/sdk/OdDbDatabase.h"
+#include "platform/sdk/OdError.h"
+
+class OdDxfError : public OdError {
+public:
+  // `line` is 0 when the error is not tied to a line (empty file, I/O).
+  OdDxfError(OdResult code, const std::string& message, std::size_t line = 0);
+  std::size_t line() const { return m_line; }
+
+private:
+  std::size_t m_line;
+};
+
+// Reads the drawing at `path`; its file name becomes the database's.
+OdDbDatabasePtr odDxfReadFile(const std::string& path);
+// Writes the database to `path` through a temporary file in the same folder
+// that replaces the target only once it is complete.
+void odDxfWriteFile(OdDbDatabase* database, const std::string& path);
