@@ -13,6 +13,16 @@ constexpr std::array<CCaseDlg::radio, 5> case_radios{{
     {1032, 4, u"tOGGLE CASE"},
 }};
 
+constexpr std::array<const char16_t*, 5> mode_names{u"sentence", u"lower", u"upper", u"title", u"toggle"};
+
+// A mode written as its number or its name, in any letter case; -1 otherwise.
+int mode_of_text(const OdString& text) {
+  for (std::size_t i = 0; i < mode_names.size(); ++i)
+    if (text.iCompare(OdString(mode_names[i])) == 0 || text == OdString(std::u16string(1, char16_t(u'0' + i))))
+      return static_cast<int>(i);
+  return -1;
+}
+
 int slot_of_id(int id) {
   for (std::size_t i = 0; i < case_radios.size(); ++i)
     if (case_radios[i].id == id) return static_cast<int>(i);
@@ -62,4 +72,22 @@ int CCaseDlg::selectedMode() const {
 int CCaseDlg::onOK() {
   g_case_mode = selectedMode();
   return id_ok;
+}
+
+OdString CCaseDlg::fieldValue(const OdString& field) const {
+  if (field.iCompare(u"mode") != 0) return OdString();
+  return OdString(std::u16string(1, char16_t(u'0' + selectedMode())));
+}
+
+OdString CCaseDlg::setFieldValue(const OdString& field, const OdString& value) {
+  if (field.iCompare(u"mode") != 0) return u"The case dialog has only the field mode";
+  const int mode = mode_of_text(value);
+  if (mode < 0) return u"The mode is 0 to 4 or sentence, lower, upper, title, toggle";
+  setChecked(radio_of_mode(mode)->id);
+  return OdString();
+}
+
+OdString CCaseDlg::accept() {
+  onOK();
+  return OdString();
 }

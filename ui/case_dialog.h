@@ -9,9 +9,12 @@
 
 #include <array>
 
+#include "platform/host/IHostDialogs.h"
 #include "platform/sdk/OdString.h"
 
-class CCaseDlg {
+// Hosts answer it by the name "Case" and the one field "mode": 0 to 4 or
+// sentence, lower, upper, title, toggle.
+class CCaseDlg : public host_dialog_model {
 public:
   static constexpr int template_id = 135;
   static constexpr int id_ok = 1;
@@ -44,6 +47,13 @@ public:
   // OK: remembers the selected mode and answers id_ok. Cancel answers id_cancel.
   int onOK();
   int onCancel() { return id_cancel; }
+
+  // The host's view of the model.
+  OdString dialogName() const override { return u"Case"; }
+  std::vector<OdString> fieldNames() const override { return {u"mode"}; }
+  OdString fieldValue(const OdString& field) const override;
+  OdString setFieldValue(const OdString& field, const OdString& value) override;
+  OdString accept() override;
 
 private:
   std::array<bool, 5> m_checked{};
