@@ -49,7 +49,7 @@ std::string c_format(const conversion_spec& spec, const char* length, char kind)
 }
 
 std::u16string format_integer(const conversion_spec& spec, const host_format_arg& arg) {
-  char buffer[64];
+  char buffer[1100];  // widths reach 999
   const char kind = char(spec.kind == u'i' ? u'd' : spec.kind);
   if (const auto* value = std::get_if<std::int64_t>(&arg)) {
     std::snprintf(buffer, sizeof buffer, c_format(spec, "ll", kind).c_str(), static_cast<long long>(*value));
@@ -68,7 +68,7 @@ std::u16string format_real(const conversion_spec& spec, const host_format_arg& a
   else if (const auto* whole = std::get_if<std::int64_t>(&arg)) value = double(*whole);
   else if (const auto* unsigned_whole = std::get_if<std::uint64_t>(&arg)) value = double(*unsigned_whole);
   else return bad_argument;
-  char buffer[512];
+  char buffer[1400];  // widths and precisions reach 999
   std::snprintf(buffer, sizeof buffer, c_format(spec, "", char(spec.kind)).c_str(), value);
   return from_ascii(buffer);
 }

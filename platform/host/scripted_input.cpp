@@ -97,7 +97,12 @@ std::uint32_t virtual_key(const std::string& name) {
 // The character TranslateMessage makes of a key, 0 for none.
 char16_t translated_char(std::uint32_t vk, std::uint32_t modifiers) {
   if (modifiers & kModAlt) return 0;
-  if (modifiers & kModControl) return vk >= 'A' && vk <= 'Z' ? char16_t(vk - 'A' + 1) : 0;
+  if (modifiers & kModControl) {
+    if (vk >= 'A' && vk <= 'Z') return char16_t(vk - 'A' + 1);
+    if (vk == kVkReturn) return u'\n';  // Ctrl+Enter is a line feed
+    if (vk == kVkBack) return 0x7F;
+    return 0;
+  }
   switch (vk) {
     case kVkReturn: return u'\r';
     case kVkTab: return u'\t';
