@@ -51,7 +51,8 @@ void odDxfWriteEntity(od_dxf_patcher& patcher, const OdDbEntity& entity) {
     return;
   }
   patcher.remove(420);
-  patcher.integer(62, color.colorIndex(), 256);
+  if (color.isByLayer()) patcher.remove(62);
+  else patcher.integer(62, color.colorIndex(), 256);
 }
 
 OdDxfTags odDxfNewRecord(const OdDbObject& object, const std::string& type,

@@ -18,6 +18,12 @@ std::optional<OdString> field_code(const OdDxfTags& record, int version) {
   return odDxfDecodeString(raw, version, false);
 }
 
+OdString without_markers(const OdString& code) {
+  OdDbFieldPtr probe = OdDbField::createObject();
+  probe->setFieldCode(code);
+  return probe->getFieldCode();
+}
+
 // The cached value after 7 "ACFD_FIELD_VALUE": a string (1), long (91) or double (140).
 std::optional<OdString> cached_value(const OdDxfTags& record, int version) {
   std::size_t i = 0;
@@ -91,11 +97,14 @@ OdDxfTags odDxfWriteField(const OdDbObject& object, const OdDxfTags& original, c
                          {301, "", 0},     {98, "0", 0}};
     tags.insert(tags.end(), body.begin(), body.end());
   }
-  if (field_code(tags, context.version) != field.getFieldCode()) {
+  // The model keeps codes without their outer markers; the record keeps the form it had.
+  const std::optional<OdString> old = field_code(tags, context.version);
+  if (!old || without_markers(*old) != field.getFieldCode()) {
+    const bool markers = old ? *old != without_markers(*old) : !field.children().empty();
     od_dxf_patcher patcher(tags, context.version);
     patcher.part("AcDbField", {1, 2, 3, 90});
     patcher.remove(3);
-    patcher.raw(2, odDxfEncodeString(field.getFieldCode(), context.version));
+    patcher.raw(2, odDxfEncodeString(field.getFieldCode(markers ? OdDbField::kAddMarkers : 0), context.version));
   }
   od_dxf_patcher patcher(tags, context.version);
   patcher.part("AcDbField", {1, 2, 3, 90, 360, 97, 331, 91});

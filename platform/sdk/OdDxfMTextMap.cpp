@@ -105,14 +105,15 @@ void write_contents(OdDxfTags& tags, const OdDbMText& mtext, int version, od_dxf
   tags.insert(tags.begin() + static_cast<std::ptrdiff_t>(at), fresh.begin(), fresh.end());
 }
 
-void write_frame(od_dxf_patcher& patcher, const OdDbMText& mtext) {
+// `fresh`: a new record, which names its attachment even when it is the default.
+void write_frame(od_dxf_patcher& patcher, const OdDbMText& mtext, bool fresh) {
   patcher.point(10, mtext.location(), OdGePoint3d::kOrigin, true);
   patcher.real(40, mtext.textHeight(), 2.5, true);
   patcher.real(41, mtext.width(), 0.0);
   od_dxf_reader reader(patcher.tags(), patcher.version());
   reader.part("AcDbMText");
   if (reader.real(46) || patcher.version() >= kOdDxfUtf8Version) patcher.real(46, mtext.height(), 0.0);
-  patcher.integer(71, mtext.attachment(), 1, true);
+  patcher.integer(71, mtext.attachment(), 1, fresh);
   patcher.integer(72, mtext.flowDirection(), 1);
   const OdString style = odDxfTextStyleName(mtext.textStyle());
   if (!style.isEmpty()) patcher.string(7, style, u"Standard");
@@ -195,7 +196,7 @@ OdDxfTags odDxfWriteMText(const OdDbObject& object, const OdDxfTags& original, c
   patcher.part("AcDbMText", kMTextOrder);
   const bool rewrite = original.empty() || contents_of(original, columns_of(original), context) != mtext.contents();
   if (rewrite) write_contents(tags, mtext, context.version, patcher);
-  write_frame(patcher, mtext);
+  write_frame(patcher, mtext, original.empty());
   write_spacing_and_background(patcher, mtext);
   write_columns(tags, mtext, old, rewrite && old && !old->linkedColumns.empty(), context.version);
   return tags;
