@@ -7,8 +7,20 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace dxf_test {
+
+// DXF text from group code / value pairs, codes right-aligned as most writers do.
+inline std::string dxf_text(const std::vector<std::pair<int, std::string>>& tags, const std::string& end = "\n") {
+  std::string out;
+  for (const auto& [code, value] : tags) {
+    std::string number = std::to_string(code);
+    out += std::string(number.size() < 3 ? 3 - number.size() : 0, ' ') + number + end + value + end;
+  }
+  return out;
+}
 
 inline std::string shared_dxf_dir() { return std::string(CADTEXT_SHARED_DIR) + "/testdata/dxf"; }
 
