@@ -46,14 +46,14 @@ private:
     return kind;
   }
 
-  OdDxfSection read_section(std::size_t start) {
+  od_dxf_section read_section(std::size_t start) {
     const std::size_t section_line = m_tags[m_pos].line;
     ++m_pos;
     if (at_end() || m_tags[m_pos].code != 2)
       throw OdDxfError(eInvalidInput, "expected the section's name (group code 2) after SECTION",
                        at_end() ? end_line() : m_tags[m_pos].line);
     const std::string name(value_at(m_pos));
-    OdDxfSection section;
+    od_dxf_section section;
     section.head.assign(m_tags.begin() + static_cast<long>(start), m_tags.begin() + static_cast<long>(next_zero(m_pos)));
     m_pos = next_zero(m_pos);
     while (true) {
@@ -70,7 +70,7 @@ private:
                              ") has no ENDSEC: expected 0/ENDSEC, found 0/" + std::string(kind),
                          m_tags[m_pos].line);
       const std::size_t stop = next_zero(m_pos);
-      OdDxfRecord record;
+      od_dxf_record record;
       record.tags.assign(m_tags.begin() + static_cast<long>(m_pos), m_tags.begin() + static_cast<long>(stop));
       section.records.push_back(std::move(record));
       m_pos = stop;
@@ -93,20 +93,20 @@ private:
 
 }  // namespace
 
-std::string_view OdDxfRecord::kind() const { return tags.empty() ? std::string_view() : od_dxf_trim(tags[0].value); }
+std::string_view od_dxf_record::kind() const { return tags.empty() ? std::string_view() : od_dxf_trim(tags[0].value); }
 
-std::string OdDxfSection::name() const {
+std::string od_dxf_section::name() const {
   const OdDxfTag* tag = od_dxf_find(head, 2);
   return tag ? std::string(od_dxf_trim(tag->value)) : std::string();
 }
 
-OdDxfSection* OdDxfDocument::section(std::string_view name) {
-  for (OdDxfSection& s : sections)
+od_dxf_section* OdDxfDocument::section(std::string_view name) {
+  for (od_dxf_section& s : sections)
     if (s.name() == name) return &s;
   return nullptr;
 }
 
-const OdDxfSection* OdDxfDocument::section(std::string_view name) const {
+const od_dxf_section* OdDxfDocument::section(std::string_view name) const {
   return const_cast<OdDxfDocument*>(this)->section(name);
 }
 

@@ -18,7 +18,7 @@
 #include "platform/sdk/OdDxfTokenizer.h"
 #include "platform/sdk/OdResBuf.h"
 
-struct OdDxfRecord {
+struct od_dxf_record {
   OdDxfTags tags;
   // The database object made from this record, or null.
   OdDbObjectId object;
@@ -31,10 +31,10 @@ struct OdDxfRecord {
   std::string_view kind() const;
 };
 
-struct OdDxfSection {
+struct od_dxf_section {
   // Comments, "0 SECTION", "2 name" and the section's own tags before its first record.
   OdDxfTags head;
-  std::vector<OdDxfRecord> records;
+  std::vector<od_dxf_record> records;
   // "0 ENDSEC".
   OdDxfTags end;
 
@@ -44,7 +44,7 @@ struct OdDxfSection {
 class OdDxfDocument {
 public:
   od_dxf_line_style style;
-  std::vector<OdDxfSection> sections;
+  std::vector<od_dxf_section> sections;
   // Comments and "0 EOF" after the last section.
   OdDxfTags eof;
 
@@ -59,8 +59,8 @@ public:
   // $ACADVER as a number ("AC1015" gives 1015).
   int version = 1009;
 
-  OdDxfSection* section(std::string_view name);
-  const OdDxfSection* section(std::string_view name) const;
+  od_dxf_section* section(std::string_view name);
+  const od_dxf_section* section(std::string_view name) const;
   // The tags read under a handle, or null. index_handles must have run
   // since the sections last changed shape.
   const OdDxfTags* recordByHandle(std::uint64_t handle) const;

@@ -88,15 +88,15 @@ int version_from(const std::string& acadver) {
 
 // A drawing without $ACADVER: subclass markers (group 100) came with R13.
 int version_from_records(const OdDxfDocument& document) {
-  for (const OdDxfSection& section : document.sections)
-    for (const OdDxfRecord& record : section.records)
+  for (const od_dxf_section& section : document.sections)
+    for (const od_dxf_record& record : section.records)
       if (od_dxf_find(record.tags, 100)) return 1015;
   return 1009;
 }
 
 bool any_record_has_handle(const OdDxfDocument& document) {
-  for (const OdDxfSection& section : document.sections)
-    for (const OdDxfRecord& record : section.records)
+  for (const od_dxf_section& section : document.sections)
+    for (const od_dxf_record& record : section.records)
       if (!od_dxf_record_handle(record.tags).isNull()) return true;
   return false;
 }
@@ -104,7 +104,7 @@ bool any_record_has_handle(const OdDxfDocument& document) {
 }  // namespace
 
 void od_dxf_read_header(OdDxfDocument& document, OdDbDatabase& database) {
-  const OdDxfSection* header = document.section("HEADER");
+  const od_dxf_section* header = document.section("HEADER");
   int handling = 1;
   if (header)
     for (const auto& [name, index] : variable_values(header->head)) {

@@ -23,7 +23,7 @@ namespace {
 
 bool is_kind(const OdDbObject* object, const OdRxClass* cls) { return object && object->isKindOf(cls); }
 
-std::string name_in(const OdDxfRecord& record) {
+std::string name_in(const od_dxf_record& record) {
   const OdDxfTag* tag = od_dxf_find(record.tags, 2);
   return tag ? std::string(od_dxf_trim(tag->value)) : std::string();
 }
@@ -54,8 +54,8 @@ private:
   // Objects the file has no handle for take handles above all of the file's.
   void reserve_file_handles() {
     std::uint64_t highest = 0;
-    for (const OdDxfSection& section : m_doc.sections)
-      for (const OdDxfRecord& record : section.records)
+    for (const od_dxf_section& section : m_doc.sections)
+      for (const od_dxf_record& record : section.records)
         highest = std::max<std::uint64_t>(highest, od_dxf_record_handle(record.tags));
     std::uint64_t seed = highest + 1;
     if (const auto it = m_doc.header_values.find("HANDSEED"); it != m_doc.header_values.end())
@@ -65,7 +65,7 @@ private:
 
   // Adds the record's object under the record's handle, or a new one when
   // the record has none or another record took it.
-  OdDbObjectId add(OdDxfRecord& record, OdDbObject* object, const OdDbObjectId& owner) {
+  OdDbObjectId add(od_dxf_record& record, OdDbObject* object, const OdDbObjectId& owner) {
     const OdDbHandle handle = od_dxf_record_handle(record.tags);
     const OdDbObjectId id = !handle.isNull() && m_db.getOdDbObjectId(handle).isNull()
                                 ? m_db.addOdDbObject(object, owner, handle)
@@ -74,7 +74,7 @@ private:
     return id;
   }
 
-  OdDbObjectPtr mapped(const OdDxfRecord& record) {
+  OdDbObjectPtr mapped(const od_dxf_record& record) {
     try {
       return odDxfObjectFromTags(record.tags, m_context);
     } catch (const OdDxfError&) {
@@ -84,7 +84,7 @@ private:
     }
   }
 
-  OdDbObjectId new_table(OdDxfRecord* record) {
+  OdDbObjectId new_table(od_dxf_record* record) {
     OdDbObjectPtr table = OdDbSymbolTable::createObject();
     return record ? add(*record, table.get(), OdDbObjectId::kNull) : m_db.addOdDbObject(table.get());
   }
@@ -96,7 +96,7 @@ private:
     return current;
   }
 
-  void add_table_record(OdDxfRecord& record, OdDbSymbolTableRecord* object, OdDbObjectId& table_id) {
+  void add_table_record(od_dxf_record& record, OdDbSymbolTableRecord* object, OdDbObjectId& table_id) {
     if (table_id.isNull()) table_id = new_table(nullptr);
     OdDbSymbolTablePtr table(table_id.peekObject());
     // A record without a name or with a taken one stays tags only.
@@ -105,7 +105,7 @@ private:
     table->add(object);
   }
 
-  void read_table_record(OdDxfRecord& record, OdDbObjectId& current) {
+  void read_table_record(od_dxf_record& record, OdDbObjectId& current) {
     if (record.kind() == "BLOCK_RECORD") {
       OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
       block->setName(OdString::fromUtf8(name_in(record)));
@@ -123,10 +123,10 @@ private:
   }
 
   void read_tables() {
-    OdDxfSection* section = m_doc.section("TABLES");
+    od_dxf_section* section = m_doc.section("TABLES");
     if (!section) return;
     OdDbObjectId current, none;
-    for (OdDxfRecord& record : section->records) {
+    for (od_dxf_record& record : section->records) {
       if (record.kind() == "TABLE") {
         const std::string name = name_in(record);
         OdDbObjectId* table = name == "LAYER" ? &m_layers : name == "STYLE" ? &m_styles
@@ -144,7 +144,7 @@ private:
 
   // The block a BLOCK record opens: its block record by owner handle or
   // name, or a new one (R12 drawings have no block records).
-  OdDbObjectId block_of(const OdDxfRecord& record) {
+  OdDbObjectId block_of(const od_dxf_record& record) {
     if (const OdDxfTag* owner = od_dxf_find(record.tags, 330)) {
       const OdDbObjectId id = m_db.getOdDbObjectId(od_dxf_handle_of(owner->value));
       if (is_kind(id.peekObject(), OdDbBlockTableRecord::desc())) return id;
@@ -160,7 +160,7 @@ private:
     return table->add(block.get());
   }
 
-  void read_entity(OdDxfRecord& record, const OdDbObjectId& block) {
+  void read_entity(od_dxf_record& record, const OdDbObjectId& block) {
     OdDbObjectPtr object = mapped(record);
     if (!object) return;
     add(record, object.get(), block);
@@ -173,10 +173,10 @@ private:
   }
 
   void read_blocks() {
-    OdDxfSection* section = m_doc.section("BLOCKS");
+    od_dxf_section* section = m_doc.section("BLOCKS");
     if (!section) return;
     OdDbObjectId block;
-    for (OdDxfRecord& record : section->records) {
+    for (od_dxf_record& record : section->records) {
       if (record.kind() == "BLOCK") {
         block = block_of(record);
       } else if (record.kind() == "ENDBLK") {
@@ -189,7 +189,7 @@ private:
   }
 
   // Model space, paper space (group 67 = 1) or the block the owner handle names.
-  OdDbObjectId space_of(const OdDxfRecord& record) const {
+  OdDbObjectId space_of(const od_dxf_record& record) const {
     if (const OdDxfTag* owner = od_dxf_find(record.tags, 330)) {
       const OdDbObjectId id = m_db.getOdDbObjectId(od_dxf_handle_of(owner->value));
       if (is_kind(id.peekObject(), OdDbBlockTableRecord::desc())) return id;
@@ -199,15 +199,15 @@ private:
   }
 
   void read_entities() {
-    OdDxfSection* section = m_doc.section("ENTITIES");
+    od_dxf_section* section = m_doc.section("ENTITIES");
     if (!section) return;
-    for (OdDxfRecord& record : section->records) read_entity(record, space_of(record));
+    for (od_dxf_record& record : section->records) read_entity(record, space_of(record));
   }
 
   void read_objects() {
-    OdDxfSection* section = m_doc.section("OBJECTS");
+    od_dxf_section* section = m_doc.section("OBJECTS");
     if (!section) return;
-    for (OdDxfRecord& record : section->records) {
+    for (od_dxf_record& record : section->records) {
       OdDbObjectPtr object = mapped(record);
       if (!object) continue;
       const OdDxfTag* owner = od_dxf_find(record.tags, 330);

@@ -57,7 +57,7 @@ public:
 
   std::string write() {
     m_out = m_doc.style.prefix;
-    for (const OdDxfSection& section : m_doc.sections) {
+    for (const od_dxf_section& section : m_doc.sections) {
       if (section.name() == "OBJECTS") write_entities_section_if_missing();
       write_section(section);
     }
@@ -76,11 +76,11 @@ private:
     }
   }
 
-  void write_section(const OdDxfSection& section) {
+  void write_section(const od_dxf_section& section) {
     const std::string name = section.name();
     write_tags(name == "HEADER" ? od_dxf_header_for_writing(m_doc, section.head, m_db, !m_new.empty())
                                 : section.head);
-    for (const OdDxfRecord& record : section.records) {
+    for (const od_dxf_record& record : section.records) {
       if (record.container.isValid()) write_new_members(record.container);
       write_record(record);
     }
@@ -124,7 +124,7 @@ private:
     }
   }
 
-  void write_record(const OdDxfRecord& record) {
+  void write_record(const od_dxf_record& record) {
     const OdDbObject* object = record.object.peekObject();
     if (record.object.isValid() && (!object || object->isErased())) return;
     if (!record.mapped) {

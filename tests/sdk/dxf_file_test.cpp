@@ -212,7 +212,7 @@ struct failed_write : ::testing::Test {
 };
 
 TEST_F(failed_write, AValueThatWouldBreakTheLinesKeepsTheTarget) {
-  OdDxfRecord& text = db->dxfDocument()->section("ENTITIES")->records.at(0);
+  od_dxf_record& text = db->dxfDocument()->section("ENTITIES")->records.at(0);
   text.tags.at(1).value = "layer\nwith a line break";
   expect_write_refused(dir.file("target.dxf"));
 }
