@@ -42,9 +42,13 @@ std::string cell(const OdString& text) {
   return out;
 }
 
+// A text without a style of its own uses "Standard", as DXF readers take it.
 std::string style_name(const OdDbObjectId& id) {
-  const OdDbTextStyleTableRecord* style = static_cast<const OdDbTextStyleTableRecord*>(id.peekObject());
-  return style && style->isKindOf(OdDbTextStyleTableRecord::desc()) ? cell(style->getName()) : std::string();
+  if (id.isNull()) return "Standard";
+  const OdDbObject* style = id.peekObject();
+  return style && style->isKindOf(OdDbTextStyleTableRecord::desc())
+             ? cell(static_cast<const OdDbTextStyleTableRecord*>(style)->getName())
+             : std::string();
 }
 
 std::string text_justification(const OdDbText& text) {

@@ -61,9 +61,10 @@ TEST(DxfFile, TheSharedFolderHoldsDrawingsOfBothLineEnds) {
   EXPECT_GT(lf, 0);
 }
 
-// A small drawing with one TEXT, in lines; `at` numbers them from 1.
-const std::vector<std::string> kSmall = {
-    "  0", "SECTION", "  2", "ENTITIES", "  0", "TEXT", "  8", "0", " 10", "1.0", "  0", "ENDSEC", "  0", "EOF"};
+// A small drawing with one TEXT, in lines; `with` and `without` number them from 1.
+const std::vector<std::string> kSmall = {"  0", "SECTION", "  2", "ENTITIES", "  0",     "TEXT", "  8", "0",
+                                         " 10", "1.0",     " 20", "2.0",      " 30",    "0.0",  " 40", "2.5",
+                                         "  1", "Hello",   "  0", "ENDSEC",   "  0",    "EOF"};
 
 std::string joined(const std::vector<std::string>& lines, const std::string& end = "\n") {
   std::string out;
@@ -95,13 +96,15 @@ INSTANTIATE_TEST_SUITE_P(
         style_case{"lf_right_aligned", joined(kSmall)},
         style_case{"crlf", joined(kSmall, "\r\n")},
         style_case{"left_aligned_codes", joined({"0", "SECTION", "2", "ENTITIES", "0", "TEXT", "8", "0", "10", "1.0",
-                                                 "0", "ENDSEC", "0", "EOF"})},
+                                                 "20", "2.0", "30", "0.0", "40", "2.5", "1", "Hello", "0", "ENDSEC",
+                                                 "0", "EOF"})},
         style_case{"one_code_padded_otherwise", joined(with(kSmall, 9, "10"))},
         style_case{"mixed_line_ends", joined(kSmall).replace(0, 4, "  0\r\n")},
         style_case{"no_line_end_after_eof", joined(kSmall).substr(0, joined(kSmall).size() - 1)},
         style_case{"bytes_after_eof", joined(kSmall) + "\n\x1a trailing"},
         style_case{"byte_order_mark", "\xEF\xBB\xBF" + joined(kSmall)},
-        style_case{"blank_and_padded_values", joined(with(with(kSmall, 8, ""), 10, "  1.0  "))},
+        // A POINT stays tags only, so its values are the file's whatever they hold.
+        style_case{"blank_and_padded_values", joined(with(with(with(kSmall, 6, "POINT"), 8, ""), 10, "  1.0  "))},
         style_case{"comments_between_sections", "999\nmade by hand\n" + joined(kSmall)}),
     [](const ::testing::TestParamInfo<style_case>& info) { return std::string(info.param.name); });
 
@@ -126,9 +129,9 @@ std::vector<malformed_case> malformed_cases() {
       {"empty_group_code_line", joined(with(kSmall, 7, "")), 7, "expected a group code, found an empty line"},
       {"truncated_value", joined(std::vector<std::string>(kSmall.begin(), kSmall.begin() + 9)), 10,
        "expected the value of group code 10, found the end of the file"},
-      {"missing_eof", joined(without(kSmall, 13, 2)), 13, "expected 0/SECTION or 0/EOF, found the end of the file"},
-      {"missing_endsec_before_eof", joined(without(kSmall, 11, 2)), 11, "has no ENDSEC: expected 0/ENDSEC, found 0/EOF"},
-      {"missing_endsec_at_end", joined(without(kSmall, 11, 4)), 11, "has no ENDSEC: expected 0/ENDSEC, found the end"},
+      {"missing_eof", joined(without(kSmall, 21, 2)), 21, "expected 0/SECTION or 0/EOF, found the end of the file"},
+      {"missing_endsec_before_eof", joined(without(kSmall, 19, 2)), 19, "has no ENDSEC: expected 0/ENDSEC, found 0/EOF"},
+      {"missing_endsec_at_end", joined(without(kSmall, 19, 4)), 19, "has no ENDSEC: expected 0/ENDSEC, found the end"},
       {"section_without_name", joined(without(kSmall, 3, 2)), 3, "expected the section's name (group code 2)"},
       {"entity_outside_sections", joined(without(kSmall, 1, 4)), 1, "expected 0/SECTION or 0/EOF, found 0/'TEXT'"},
       {"bad_header_number", joined(header), 8, "$TEXTSIZE takes a number, found 'abc'"},
@@ -199,7 +202,8 @@ struct failed_write : ::testing::Test {
   OdDbDatabasePtr db;
 
   void SetUp() override {
-    write_bytes(dir.file("in.dxf"), joined(kSmall));
+    // A POINT stays tags only: the test can break its record's values.
+    write_bytes(dir.file("in.dxf"), joined(with(kSmall, 6, "POINT")));
     write_bytes(dir.file("target.dxf"), kept);
     db = odDxfReadFile(dir.file("in.dxf").string());
   }
@@ -212,8 +216,8 @@ struct failed_write : ::testing::Test {
 };
 
 TEST_F(failed_write, AValueThatWouldBreakTheLinesKeepsTheTarget) {
-  od_dxf_record& text = db->dxfDocument()->section("ENTITIES")->records.at(0);
-  text.tags.at(1).value = "layer\nwith a line break";
+  od_dxf_record& point = db->dxfDocument()->section("ENTITIES")->records.at(0);
+  point.tags.at(1).value = "layer\nwith a line break";
   expect_write_refused(dir.file("target.dxf"));
 }
 
@@ -231,7 +235,7 @@ TEST_F(failed_write, AFolderAsTargetIsRefused) {
 TEST_F(failed_write, ASuccessfulWriteReplacesTheTargetAndKeepsItsMode) {
   fs::permissions(dir.file("target.dxf"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   odDxfWriteFile(db.get(), dir.file("target.dxf").string());
-  EXPECT_EQ(read_bytes(dir.file("target.dxf")), joined(kSmall));
+  EXPECT_EQ(read_bytes(dir.file("target.dxf")), joined(with(kSmall, 6, "POINT")));
   EXPECT_EQ(fs::status(dir.file("target.dxf")).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(dir.file_count(), 2u);
