@@ -184,6 +184,7 @@ IHostAppServices& scripted_host::services() { return *m_impl; }
 IApp& scripted_host::app() { return *m_impl; }
 const std::vector<OdString>& scripted_host::helpTopicsShown() const { return m_impl->helpTopics; }
 const std::vector<OdDbObjectId>& scripted_host::updatedEntities() const { return m_impl->updated; }
+int scripted_host::openCommandBrackets() const { return m_impl->bracketDepth; }
 std::size_t scripted_host::temporaryDrawableCount() const { return m_impl->view.drawables.size(); }
 void scripted_host::setPickfirstSelection(std::vector<OdDbObjectId> ids) { m_impl->pickfirst = std::move(ids); }
 void scripted_host::setParams(const IParam* params) { m_impl->paramTree = params; }
