@@ -100,11 +100,6 @@ TEST(ApplyTextJustify, PositionOrAlignmentPointFollowsTheModes) {
   EXPECT_FALSE(isDefaultTextAlignment(OdDbTextPtr()));
 }
 
-TEST(ApplyTextJustify, AlignOrFitIsTrueForThoseTwoOnly) {
-  for (int mode = kTextLeft; mode <= kTextFit; ++mode)
-    EXPECT_EQ(alignOrFit(static_cast<OdTextHorzMode>(mode)), mode == kTextAlign || mode == kTextFit) << mode;
-}
-
 TEST(ApplyMTextJustify, EveryJustificationKeepsTheBox) {
   test_drawing d;
   for (int to = 0; to < index_count; ++to) {
