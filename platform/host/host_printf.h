@@ -25,6 +25,8 @@ template <class T>
 host_format_arg host_format_arg_of(const T& value) {
   if constexpr (std::is_same_v<T, OdString>) return std::u16string_view(value.str());
   else if constexpr (std::is_same_v<T, std::u16string>) return std::u16string_view(value);
+  else if constexpr (std::is_array_v<T> && std::is_convertible_v<T, const char16_t*>) return std::u16string_view(value);
+  else if constexpr (std::is_array_v<T> && std::is_convertible_v<T, const char*>) return std::string_view(value);
   else if constexpr (std::is_convertible_v<T, const char16_t*>) return std::u16string_view(value ? value : u"");
   else if constexpr (std::is_same_v<T, std::string>) return std::string_view(value);
   else if constexpr (std::is_convertible_v<T, const char*>) return std::string_view(value ? value : "");

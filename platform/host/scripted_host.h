@@ -49,6 +49,8 @@ public:
   const std::vector<OdString>& helpTopicsShown() const;
   // Redraw requests (hostEntUpd), in order.
   const std::vector<OdDbObjectId>& updatedEntities() const;
+  // Command brackets opened and not yet closed.
+  int openCommandBrackets() const;
   // The temporary drawables the view holds now.
   std::size_t temporaryDrawableCount() const;
   // The pick-first selection the next command starts with.
