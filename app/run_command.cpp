@@ -53,9 +53,14 @@ run_options read_run_options(const std::vector<std::string>& args) {
   return o;
 }
 
-// The script text: the file, or the -c arguments as lines, where ';'
-// separates lines within one argument.
+// The script text: the file ("-" reads standard input), or the -c
+// arguments as lines, where ';' separates lines within one argument.
 std::string script_text(const run_options& o) {
+  if (o.script_file == "-") {
+    std::stringstream text;
+    text << std::cin.rdbuf();
+    return text.str();
+  }
   if (!o.script_file.empty()) {
     std::ifstream in(o.script_file, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read the script " + o.script_file);
@@ -85,7 +90,8 @@ int run_command(invocation& call) {
   scripted_outcome outcome;
   {
     scripted_host host(database.get(), OdString::fromUtf8(o.drawing));
-    outcome = host.run(script, o.script_file.empty() ? "-c" : o.script_file);
+    const std::string source = o.script_file.empty() ? "-c" : o.script_file == "-" ? "stdin" : o.script_file;
+    outcome = host.run(script, source);
     call.out << host.transcript();
   }
   if (!outcome.errors.empty()) {
