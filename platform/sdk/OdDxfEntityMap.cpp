@@ -14,9 +14,7 @@ const std::initializer_list<int> kEntityOrder = {67, 8, 6, 62, 420, 430, 440, 37
 OdCmEntityColor read_color(const od_dxf_reader& reader) {
   OdCmEntityColor color;
   if (const auto rgb = reader.integer(420); rgb && reader.version() >= kOdDxfSubclassVersion) {
-    const auto value = static_cast<std::uint32_t>(*rgb);
-    color.setRGB(static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
-                 static_cast<std::uint8_t>(value));
+    color = odDxfTrueColor(*rgb);
   } else if (const auto index = reader.integer(62)) {
     odDxfApply([&] { color.setColorIndex(static_cast<int>(std::llabs(*index))); });
   }
@@ -77,4 +75,19 @@ OdString odDxfTextStyleName(const OdDbObjectId& style) {
 OdDbObjectId odDxfObjectByHandle(std::uint64_t handle, const OdDxfContext& context) {
   if (!context.database || handle == 0) return OdDbObjectId::kNull;
   return context.database->getOdDbObjectId(OdDbHandle(handle));
+}
+
+void odDxfWriteStyleName(od_dxf_patcher& patcher, const OdDbObjectId& style) {
+  const OdString name = odDxfTextStyleName(style);
+  if (name.isEmpty()) return;
+  const OdDxfTag* tag = patcher.find(7);
+  if (tag && odDxfDecodeString(tag->value, patcher.version(), true).iCompare(name) == 0) return;
+  if (!tag && name.iCompare(u"Standard") == 0) return;
+  patcher.string(7, name, OdString(), true);
+}
+
+OdCmEntityColor odDxfTrueColor(long long rgb) {
+  const auto value = static_cast<std::uint32_t>(rgb);
+  return OdCmEntityColor(static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
+                         static_cast<std::uint8_t>(value));
 }
