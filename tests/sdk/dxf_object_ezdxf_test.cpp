@@ -138,4 +138,25 @@ TEST_F(DxfEzdxf, NewMTextAndTextAreReadBackByEzdxf) {
   }
 }
 
+// R12 has no subclass markers and no owners; TEXT is the only text it knows.
+TEST_F(DxfEzdxf, NewR12TextIsReadBackByEzdxf) {
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  db->setHandseed(OdDbHandle(0x10000));
+  OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
+  style->setName(u"Mine");
+  const OdDbObjectId mine = db->textStyleTable()->add(style.get());
+  OdDbTextPtr text = OdDbText::createObject();
+  text->setTextString(u"r12 ^ text");
+  text->setHeight(2.0);
+  text->setTextStyle(mine);
+  text->setHorizontalMode(kTextRight);
+  text->setAlignmentPoint(OdGePoint3d(5, 5, 0));
+  db->addEntity(text.get());
+  const std::string output = report("R12", 1009, {text.get()}, db.get());
+  SCOPED_TRACE(output);
+  EXPECT_NE(output.find("errors 0\n"), std::string::npos);
+  // ezdxf keeps TEXT values raw: the caret travels as "^ ".
+  EXPECT_NE(output.find("TEXT 'r12 ^  text' Mine 2.0 2 0\n"), std::string::npos);
+}
+
 }  // namespace

@@ -151,6 +151,38 @@ TEST_F(DxfWrite, LayerFlagsKeepTheBitsTheModelDoesNotOwn) {
   EXPECT_EQ(describe(written), "0|LAYER\n100|AcDbLayerTableRecord\n2|Walls\n70|65\n62|-1\n6|Continuous\n");
 }
 
+TEST_F(DxfWrite, StyleChangeKeepsMirroringAndAnyCaseNameStays) {
+  const OdDxfTags original = dxf_test_tags(
+      "0|STYLE\n100|AcDbSymbolTableRecord\n100|AcDbTextStyleTableRecord\n2|Back\n70|0\n40|0.0\n41|1.0\n"
+      "50|0.0\n71|2\n42|2.5\n3|txt\n4|\n");
+  OdDbTextStyleTableRecordPtr style = read<OdDbTextStyleTableRecord>(original, 1015);
+  style->setXScale(0.75);
+  const OdDxfTags written = odDxfTagsFromObject(*style, original, context(1015));
+  const auto changed = differences(written, original);
+  ASSERT_EQ(written.size(), original.size());
+  ASSERT_EQ(changed.size(), 1u) << describe(written);
+  EXPECT_EQ(written[changed[0]].code, 41);
+  db->textStyleTable()->add(style.get());
+  // A text naming the style in other letters keeps its tag.
+  const OdDxfTags text = dxf_test_tags("0|TEXT\n8|0\n10|0\n20|0\n30|0\n40|1\n1|x\n7|BACK\n");
+  OdDbTextPtr object = read<OdDbText>(text, 1009);
+  EXPECT_EQ(object->textStyle(), style->objectId());
+  EXPECT_TRUE(differences(odDxfTagsFromObject(*object, text, context(1009)), text).empty());
+}
+
+TEST_F(DxfWrite, LinkedColumnRecordsAreListedUntilTheContentsChange) {
+  const dxf_test_file file = dxf_test_read("ezdxf_mtext_columns_R2007.dxf");
+  const OdDxfTags& original = *file.ofType("MTEXT").at(0);
+  EXPECT_EQ(odDxfLinkedColumnRecords(original), (std::vector<std::uint64_t>{0x2E, 0x2F}));
+  const OdDxfContext ctx = file.context(db.get());
+  OdDbMTextPtr mtext = OdDbMText::cast(odDxfObjectFromTags(original, ctx).get());
+  mtext->setTextHeight(2.0);
+  EXPECT_EQ(odDxfLinkedColumnRecords(odDxfTagsFromObject(*mtext, original, ctx)), (std::vector<std::uint64_t>{0x2E, 0x2F}));
+  mtext->setContents(mtext->contents() + u" more");
+  EXPECT_TRUE(odDxfLinkedColumnRecords(odDxfTagsFromObject(*mtext, original, ctx)).empty());
+  EXPECT_TRUE(odDxfLinkedColumnRecords(dxf_test_tags("0|TEXT\n1|x\n")).empty());
+}
+
 bool escapes_whole(const std::string& chunk) {
   for (std::size_t at = chunk.find("\\U+"); at != std::string::npos; at = chunk.find("\\U+", at + 1))
     if (!std::regex_match(chunk.substr(at, 7), std::regex(R"(\\U\+[0-9A-F]{4})"))) return false;
