@@ -130,7 +130,7 @@ TEST_F(DxfEzdxf, NewMTextAndTextAreReadBackByEzdxf) {
     SCOPED_TRACE(std::string(r.name) + ":\n" + output);
     EXPECT_NE(output.find("errors 0\n"), std::string::npos);
     // Before R2007 the accent travels as an escape that the content keeps;
-    // ezdxf's plain text undoes the caret and turns \\P into a line feed.
+    // ezdxf's plain text undoes the caret and turns \P into a line feed.
     const std::string contents = r.acadver < 1021 ? "'caf\\\\U+00E9 ^\\nnext'" : "'caf\xC3\xA9 ^\\nnext'";
     EXPECT_NE(output.find("MTEXT " + contents + " Mine 0.75 6 " + r.columns + "\n"), std::string::npos);
     const std::string line = r.acadver < 1021 ? "'\\\\U+00C5 line'" : "'\xC3\x85 line'";
