@@ -129,6 +129,18 @@ TEST_F(DxfWrite, TrueColourReplacesIndexAndBack) {
   EXPECT_EQ(describe(written), "0|MTEXT\n100|AcDbEntity\n8|0\n100|AcDbMText\n10|0\n20|0\n30|0\n40|1\n1|x\n");
 }
 
+// The mask needs its flags, colour and scale together; before R2007 there is none.
+TEST_F(DxfWrite, BackgroundMaskWritesFlagsColourAndScale) {
+  const OdDxfTags original = dxf_test_tags("0|MTEXT\n100|AcDbEntity\n8|0\n100|AcDbMText\n10|0\n20|0\n30|0\n40|1\n1|x\n");
+  OdDbMTextPtr mtext = read<OdDbMText>(original, 1021);
+  mtext->setBackgroundFill(true);
+  mtext->setBackgroundFillColor(OdCmEntityColor::fromIndex(2));
+  mtext->setBackgroundScaleFactor(2.0);
+  EXPECT_EQ(describe(odDxfTagsFromObject(*mtext, original, context(1021))),
+            "0|MTEXT\n100|AcDbEntity\n8|0\n100|AcDbMText\n10|0\n20|0\n30|0\n40|1\n1|x\n45|2.0\n90|1\n63|2\n");
+  EXPECT_EQ(describe(odDxfTagsFromObject(*mtext, original, context(1015))), describe(original));
+}
+
 TEST_F(DxfWrite, ObjectCoordinatesGoBackIntoTheRecord) {
   const OdDxfTags original = dxf_test_tags(
       "0|TEXT\n8|0\n10|1.0\n20|2.0\n30|3.0\n40|2.5\n1|x\n72|1\n11|4.0\n21|5.0\n31|3.0\n210|0.0\n220|0.0\n230|-1.0\n");
