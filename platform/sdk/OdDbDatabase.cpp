@@ -37,6 +37,13 @@ OdDbDatabase::OdDbDatabase() {
   create_defaults();
 }
 
+OdDbDatabase::OdDbDatabase(empty_tag) {
+  odDbInitialize();
+  m_sysvars = default_sysvars();
+}
+
+OdDbDatabasePtr OdDbDatabase::createEmpty() { return OdRxObjectImpl<OdDbDatabase>::createObject(empty_tag{}); }
+
 OdDbDatabase::~OdDbDatabase() {
   // Objects may point at each other through fields; drop them before the stubs.
   for (od_db_stub& stub : m_stubs) stub.object = nullptr;
@@ -110,6 +117,38 @@ void OdDbDatabase::create_defaults() {
   standard->setName(u"Standard");
   standard->setFileName(u"txt");
   m_standardStyle = add_table_record(m_textStyles, standard.get());
+}
+
+OdDbObjectId OdDbDatabase::built_in_table(const OdDbObjectId& given) {
+  const OdDbObject* object = given.peekObject();
+  if (object && object->isKindOf(OdDbSymbolTable::desc())) return given;
+  return addOdDbObject(OdDbSymbolTable::createObject().get());
+}
+
+// The table's record of that name, or `record` added to the table.
+OdDbObjectId OdDbDatabase::built_in_record(const OdDbObjectId& tableId, OdDbSymbolTableRecord* record) {
+  const OdDbObjectId found = OdDbSymbolTablePtr(tableId.peekObject())->getAt(record->getName());
+  return found.isNull() ? add_table_record(tableId, record) : found;
+}
+
+void OdDbDatabase::adoptBuiltIns(const OdDbObjectId& blocks, const OdDbObjectId& layers,
+                                 const OdDbObjectId& styles) {
+  m_blocks = built_in_table(blocks);
+  m_layers = built_in_table(layers);
+  m_textStyles = built_in_table(styles);
+  OdSmartPtr<OdDbBlockTableRecord> model = OdDbBlockTableRecord::createObject();
+  model->setName(u"*Model_Space");
+  m_modelSpace = built_in_record(m_blocks, model.get());
+  OdSmartPtr<OdDbBlockTableRecord> paper = OdDbBlockTableRecord::createObject();
+  paper->setName(u"*Paper_Space");
+  m_paperSpace = built_in_record(m_blocks, paper.get());
+  OdDbLayerTableRecordPtr zero = OdDbLayerTableRecord::createObject();
+  zero->setName(u"0");
+  m_layerZero = built_in_record(m_layers, zero.get());
+  OdDbTextStyleTableRecordPtr standard = OdDbTextStyleTableRecord::createObject();
+  standard->setName(u"Standard");
+  standard->setFileName(u"txt");
+  m_standardStyle = built_in_record(m_textStyles, standard.get());
 }
 
 OdDbObjectId OdDbDatabase::addEntity(OdDbEntity* entity) {

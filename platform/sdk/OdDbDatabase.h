@@ -9,12 +9,15 @@
 
 #include <deque>
 #include <map>
+#include <memory>
 
 #include "platform/sdk/OdDbObject.h"
 #include "platform/sdk/OdResBuf.h"
 
 class OdDbEntity;
 class OdDbSymbolTable;
+class OdDbSymbolTableRecord;
+class OdDxfDocument;
 using OdDbSymbolTablePtr = OdSmartPtr<OdDbSymbolTable>;
 
 class OdDbDatabase : public OdRxObject {
@@ -23,6 +26,16 @@ class OdDbDatabase : public OdRxObject {
 public:
   OdDbDatabase();
   ~OdDbDatabase() override;
+
+  // For file readers: a database with the header variables' defaults but
+  // no object at all, so the drawing's own tables and records can take
+  // their handles. The reader then calls adoptBuiltIns.
+  static OdSmartPtr<OdDbDatabase> createEmpty();
+  // Takes the given symbol tables (any may be null) as the block, layer and
+  // text style tables and finds "*Model_Space", "*Paper_Space", layer "0"
+  // and style "Standard" in them by name; whatever is missing is made as a
+  // new database makes it, with the next handles.
+  void adoptBuiltIns(const OdDbObjectId& blocks, const OdDbObjectId& layers, const OdDbObjectId& styles);
 
   // Adds an object with the next handle and the given owner; an object that
   // is already in a database gives eAlreadyInDb, a null one eNullObjectPointer.
@@ -73,9 +86,20 @@ public:
   const OdString& getFilename() const { return m_filename; }
   void setFilename(const OdString& path) { m_filename = path; }
 
+  // The DXF file the database was read from, as read, so that writing it
+  // back keeps every record the module did not change; null for a new drawing.
+  const std::shared_ptr<OdDxfDocument>& dxfDocument() const { return m_dxfDocument; }
+  void setDxfDocument(std::shared_ptr<OdDxfDocument> document) { m_dxfDocument = std::move(document); }
+
+protected:
+  struct empty_tag {};
+  explicit OdDbDatabase(empty_tag);
+
 private:
   static OdString sysvar_key(const OdString& name);
   void create_defaults();
+  OdDbObjectId built_in_table(const OdDbObjectId& given);
+  OdDbObjectId built_in_record(const OdDbObjectId& tableId, OdDbSymbolTableRecord* record);
   OdDbObjectId add_table_record(const OdDbObjectId& tableId, OdDbObject* record);
   od_db_stub* new_stub(OdDbObject* object, const OdDbObjectId& ownerId, OdDbHandle handle);
 
@@ -86,6 +110,7 @@ private:
   OdDbObjectId m_modelSpace, m_paperSpace, m_layerZero, m_standardStyle;
   std::map<OdString, OdResBuf> m_sysvars;
   OdString m_filename;
+  std::shared_ptr<OdDxfDocument> m_dxfDocument;
 };
 
 using OdDbDatabasePtr = OdSmartPtr<OdDbDatabase>;

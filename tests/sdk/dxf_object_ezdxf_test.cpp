@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool have_ezdxf() { return std::system("python3 -c 'import ezdxf' >/dev/null 2>&1") == 0; }
+bool have_ezdxf() { return std::system(CADTEXT_PYTHON " -c 'import ezdxf' >/dev/null 2>&1") == 0; }
 
 std::string run(const std::string& command) {
   std::string output;
@@ -71,7 +71,7 @@ struct DxfEzdxf : ::testing::Test {
   std::string report(const std::string& version, int acadver, const std::vector<const OdDbObject*>& objects,
                      OdDbDatabase* db) {
     const fs::path skeleton = dir / "skeleton.dxf", drawing = dir / "drawing.dxf";
-    run("python3 " + (dir / "skeleton.py").string() + " " + version + " " + skeleton.string());
+    run(std::string(CADTEXT_PYTHON) + " " + (dir / "skeleton.py").string() + " " + version + " " + skeleton.string());
     const dxf_test_file file = dxf_test_parse(dxf_test_slurp(skeleton.string()));
     std::string modelSpace;
     for (const OdDxfTags* record : file.ofType("BLOCK_RECORD"))
@@ -95,7 +95,7 @@ struct DxfEzdxf : ::testing::Test {
       for (const OdDxfTag& tag : record) out << tag.code << "\n" << tag.value << "\n";
     }
     out.close();
-    return run("python3 " + (dir / "report.py").string() + " " + drawing.string() + " 2>&1");
+    return run(std::string(CADTEXT_PYTHON) + " " + (dir / "report.py").string() + " " + drawing.string() + " 2>&1");
   }
 };
 

@@ -1,0 +1,235 @@
+// Reading an ASCII DXF file into a database: the document keeps every
+// record's tags, and the records of the kinds the module edits become
+// database objects under their file handles.
+#include <memory>
+
+#include "platform/sdk/OdDbBlockTableRecord.h"
+#include "platform/sdk/OdDbDatabase.h"
+#include "platform/sdk/OdDbEntity.h"
+#include "platform/sdk/OdDbLayerTableRecord.h"
+#include "platform/sdk/OdDbTextStyleTableRecord.h"
+#include "platform/sdk/OdDxfDocument.h"
+#include "platform/sdk/OdDxfFile.h"
+#include "platform/sdk/OdDxfFileIo.h"
+#include "platform/sdk/OdDxfHeader.h"
+#include "platform/sdk/OdDxfObjectMap.h"
+
+OdDxfError::OdDxfError(OdResult code, const std::string& message, std::size_t line)
+    : OdError(code, line ? "line " + std::to_string(line) + ": " + message : message),
+      m_line(line),
+      m_message(message) {}
+
+namespace {
+
+bool is_kind(const OdDbObject* object, const OdRxClass* cls) { return object && object->isKindOf(cls); }
+
+std::string name_in(const od_dxf_record& record) {
+  const OdDxfTag* tag = od_dxf_find(record.tags, 2);
+  return tag ? std::string(od_dxf_trim(tag->value)) : std::string();
+}
+
+// Fills an empty database from a document, section by section.
+class database_filler {
+public:
+  database_filler(OdDxfDocument& document, OdDbDatabase& database) : m_doc(document), m_db(database) {
+    m_context.database = &database;
+    m_context.recordByHandle = [&document](std::uint64_t handle) { return document.recordByHandle(handle); };
+  }
+
+  void fill() {
+    od_dxf_read_header(m_doc, m_db);
+    m_context.version = m_doc.version;
+    reserve_file_handles();
+    read_tables();
+    m_db.adoptBuiltIns(m_blocks, m_layers, m_styles);
+    m_blocks = m_db.getBlockTableId();
+    read_blocks();
+    read_entities();
+    read_objects();
+    odDxfLinkFields(m_context);
+    m_doc.seed_after_reading = m_db.handseed();
+  }
+
+private:
+  // Objects the file has no handle for take handles above all of the file's.
+  void reserve_file_handles() {
+    std::uint64_t highest = 0;
+    for (const od_dxf_section& section : m_doc.sections)
+      for (const od_dxf_record& record : section.records)
+        highest = std::max<std::uint64_t>(highest, od_dxf_record_handle(record.tags));
+    std::uint64_t seed = highest + 1;
+    if (const auto it = m_doc.header_values.find("HANDSEED"); it != m_doc.header_values.end())
+      seed = std::max<std::uint64_t>(seed, OdDbHandle(it->second.getString()));
+    m_db.setHandseed(OdDbHandle(seed));
+  }
+
+  // Adds the record's object under the record's handle, or a new one when
+  // the record has none or another record took it.
+  OdDbObjectId add(od_dxf_record& record, OdDbObject* object, const OdDbObjectId& owner) {
+    const OdDbHandle handle = od_dxf_record_handle(record.tags);
+    const OdDbObjectId id = !handle.isNull() && m_db.getOdDbObjectId(handle).isNull()
+                                ? m_db.addOdDbObject(object, owner, handle)
+                                : m_db.addOdDbObject(object, owner);
+    record.object = id;
+    return id;
+  }
+
+  OdDbObjectPtr mapped(const od_dxf_record& record) {
+    try {
+      return odDxfObjectFromTags(record.tags, m_context);
+    } catch (const OdDxfError&) {
+      throw;
+    } catch (const OdError& error) {
+      throw OdDxfError(error.code(), std::string(record.kind()) + ": " + error.what(), record.tags.front().line);
+    }
+  }
+
+  OdDbObjectId new_table(od_dxf_record* record) {
+    OdDbObjectPtr table = OdDbSymbolTable::createObject();
+    return record ? add(*record, table.get(), OdDbObjectId::kNull) : m_db.addOdDbObject(table.get());
+  }
+
+  // The table a mapped record belongs in: layers and styles by their class.
+  OdDbObjectId& table_for(const OdDbObject* record, OdDbObjectId& current) {
+    if (is_kind(record, OdDbLayerTableRecord::desc())) return m_layers;
+    if (is_kind(record, OdDbTextStyleTableRecord::desc())) return m_styles;
+    return current;
+  }
+
+  void add_table_record(od_dxf_record& record, OdDbSymbolTableRecord* object, OdDbObjectId& table_id) {
+    if (table_id.isNull()) table_id = new_table(nullptr);
+    OdDbSymbolTablePtr table(table_id.peekObject());
+    // A record without a name or with a taken one stays tags only.
+    if (object->getName().isEmpty() || table->has(object->getName())) return;
+    add(record, object, table_id);
+    table->add(object);
+  }
+
+  void read_table_record(od_dxf_record& record, OdDbObjectId& current) {
+    if (record.kind() == "BLOCK_RECORD") {
+      OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+      block->setName(OdString::fromUtf8(name_in(record)));
+      add_table_record(record, block.get(), m_blocks);
+      return;
+    }
+    OdDbObjectPtr object = mapped(record);
+    if (!object) return;
+    if (!is_kind(object.get(), OdDbSymbolTableRecord::desc())) {
+      add(record, object.get(), current);
+    } else {
+      add_table_record(record, static_cast<OdDbSymbolTableRecord*>(object.get()), table_for(object.get(), current));
+    }
+    record.mapped = record.object.isValid();
+  }
+
+  void read_tables() {
+    od_dxf_section* section = m_doc.section("TABLES");
+    if (!section) return;
+    OdDbObjectId current, none;
+    for (od_dxf_record& record : section->records) {
+      if (record.kind() == "TABLE") {
+        const std::string name = name_in(record);
+        OdDbObjectId* table = name == "LAYER" ? &m_layers : name == "STYLE" ? &m_styles
+                            : name == "BLOCK_RECORD" ? &m_blocks : &none;
+        if (table != &none && table->isNull()) *table = new_table(&record);
+        current = table == &none ? OdDbObjectId::kNull : *table;
+      } else if (record.kind() == "ENDTAB") {
+        record.container = current;
+        current = OdDbObjectId::kNull;
+      } else {
+        read_table_record(record, current);
+      }
+    }
+  }
+
+  // The block a BLOCK record opens: its block record by owner handle or
+  // name, or a new one (R12 drawings have no block records).
+  OdDbObjectId block_of(const od_dxf_record& record) {
+    if (const OdDxfTag* owner = od_dxf_find(record.tags, 330)) {
+      const OdDbObjectId id = m_db.getOdDbObjectId(od_dxf_handle_of(owner->value));
+      if (is_kind(id.peekObject(), OdDbBlockTableRecord::desc())) return id;
+    }
+    const OdString name = OdString::fromUtf8(name_in(record));
+    OdDbSymbolTablePtr table(m_blocks.peekObject());
+    if (!name.isEmpty()) {
+      if (const OdDbObjectId id = table->getAt(name); id.isValid()) return id;
+    }
+    OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
+    block->setName(name.isEmpty() ? OdString(u"*unnamed") : name);
+    if (table->has(block->getName())) return m_db.addOdDbObject(block.get(), m_blocks);
+    return table->add(block.get());
+  }
+
+  void read_entity(od_dxf_record& record, const OdDbObjectId& block) {
+    OdDbObjectPtr object = mapped(record);
+    if (!object) return;
+    add(record, object.get(), block);
+    if (is_kind(object.get(), OdDbEntity::desc())) {
+      OdDbBlockTableRecordPtr owner(block.peekObject());
+      owner->upgradeOpen();
+      owner->appendOdDbEntity(static_cast<OdDbEntity*>(object.get()));
+    }
+    record.mapped = true;
+  }
+
+  void read_blocks() {
+    od_dxf_section* section = m_doc.section("BLOCKS");
+    if (!section) return;
+    OdDbObjectId block;
+    for (od_dxf_record& record : section->records) {
+      if (record.kind() == "BLOCK") {
+        block = block_of(record);
+      } else if (record.kind() == "ENDBLK") {
+        record.container = block;
+        block = OdDbObjectId::kNull;
+      } else {
+        read_entity(record, block.isValid() ? block : m_db.getModelSpaceId());
+      }
+    }
+  }
+
+  // Model space, paper space (group 67 = 1) or the block the owner handle names.
+  OdDbObjectId space_of(const od_dxf_record& record) const {
+    if (const OdDxfTag* owner = od_dxf_find(record.tags, 330)) {
+      const OdDbObjectId id = m_db.getOdDbObjectId(od_dxf_handle_of(owner->value));
+      if (is_kind(id.peekObject(), OdDbBlockTableRecord::desc())) return id;
+    }
+    const OdDxfTag* space = od_dxf_find(record.tags, 67);
+    return space && od_dxf_trim(space->value) == "1" ? m_db.getPaperSpaceId() : m_db.getModelSpaceId();
+  }
+
+  void read_entities() {
+    od_dxf_section* section = m_doc.section("ENTITIES");
+    if (!section) return;
+    for (od_dxf_record& record : section->records) read_entity(record, space_of(record));
+  }
+
+  void read_objects() {
+    od_dxf_section* section = m_doc.section("OBJECTS");
+    if (!section) return;
+    for (od_dxf_record& record : section->records) {
+      OdDbObjectPtr object = mapped(record);
+      if (!object) continue;
+      const OdDxfTag* owner = od_dxf_find(record.tags, 330);
+      add(record, object.get(), owner ? m_db.getOdDbObjectId(od_dxf_handle_of(owner->value)) : OdDbObjectId::kNull);
+      record.mapped = true;
+    }
+  }
+
+  OdDxfDocument& m_doc;
+  OdDbDatabase& m_db;
+  OdDxfContext m_context;
+  OdDbObjectId m_blocks, m_layers, m_styles;
+};
+
+}  // namespace
+
+OdDbDatabasePtr odDxfReadFile(const std::string& path) {
+  const std::string bytes = od_dxf_read_bytes(path);
+  auto document = std::make_shared<OdDxfDocument>(od_dxf_parse_document(bytes));
+  OdDbDatabasePtr database = OdDbDatabase::createEmpty();
+  database_filler(*document, *database).fill();
+  database->setFilename(OdString::fromUtf8(path));
+  database->setDxfDocument(std::move(document));
+  return database;
+}

@@ -1,0 +1,182 @@
+// Writing a database back to the ASCII DXF file it was read from: records
+// in the order read, unchanged ones as read, the module's objects through
+// the mapping, erased ones left out and new ones at the end of where their
+// owner's members are written.
+#include <map>
+#include <vector>
+
+#include "platform/sdk/OdDbBlockTableRecord.h"
+#include "platform/sdk/OdDbDatabase.h"
+#include "platform/sdk/OdDbEntity.h"
+#include "platform/sdk/OdDxfDocument.h"
+#include "platform/sdk/OdDxfFile.h"
+#include "platform/sdk/OdDxfFileIo.h"
+#include "platform/sdk/OdDxfHeader.h"
+#include "platform/sdk/OdDxfObjectMap.h"
+
+namespace {
+
+std::string class_name(const OdDbObject& object) { return object.isA()->name().toUtf8(); }
+
+// Objects added to the database since it was read, by where they are written.
+struct new_objects {
+  std::vector<OdDbObjectId> layout_entities;  // model and paper space: end of ENTITIES
+  std::map<OdDbObjectId, std::vector<OdDbObjectId>> members;  // before their block's ENDBLK or table's ENDTAB
+  std::vector<OdDbObjectId> others;  // end of OBJECTS
+
+  bool empty() const { return layout_entities.empty() && members.empty() && others.empty(); }
+};
+
+new_objects collect_new_objects(const OdDbDatabase& db, OdDbHandle seed) {
+  new_objects found;
+  for (const OdDbObjectId& id : db.objectIds()) {
+    const OdDbObject* object = id.peekObject();
+    if (id.getHandle() < seed || !object || object->isErased()) continue;
+    const OdDbObjectId owner = object->ownerId();
+    if (object->isKindOf(OdDbBlockTableRecord::desc()) || object->isKindOf(OdDbSymbolTable::desc()))
+      throw OdDxfError(eNotImplemented, "a new " + class_name(*object) + " (handle " + id.getHandle().ascii().toUtf8() +
+                                            ") cannot be written to DXF");
+    if (object->isKindOf(OdDbEntity::desc()) && (owner == db.getModelSpaceId() || owner == db.getPaperSpaceId()))
+      found.layout_entities.push_back(id);
+    else if (object->isKindOf(OdDbEntity::desc()) || object->isKindOf(OdDbSymbolTableRecord::desc()))
+      found.members[owner].push_back(id);
+    else
+      found.others.push_back(id);
+  }
+  return found;
+}
+
+class dxf_writer {
+public:
+  dxf_writer(const OdDxfDocument& document, OdDbDatabase& database)
+      : m_doc(document), m_db(database), m_new(collect_new_objects(database, document.seed_after_reading)) {
+    m_context.database = &database;
+    m_context.version = document.version;
+    m_context.recordByHandle = [&document](std::uint64_t handle) { return document.recordByHandle(handle); };
+  }
+
+  std::string write() {
+    m_out = m_doc.style.prefix;
+    for (const od_dxf_section& section : m_doc.sections) {
+      if (section.name() == "OBJECTS") write_entities_section_if_missing();
+      write_section(section);
+    }
+    write_entities_section_if_missing();
+    check_all_new_written();
+    write_tags(m_doc.eof);
+    m_out += m_doc.style.tail;
+    return std::move(m_out);
+  }
+
+private:
+  void write_tags(const OdDxfTags& tags) {
+    for (const OdDxfTag& tag : tags) {
+      m_doc.style.append_code(m_out, tag);
+      m_doc.style.append_value(m_out, tag);
+    }
+  }
+
+  void write_section(const od_dxf_section& section) {
+    const std::string name = section.name();
+    write_tags(name == "HEADER" ? od_dxf_header_for_writing(m_doc, section.head, m_db, !m_new.empty())
+                                : section.head);
+    for (const od_dxf_record& record : section.records) {
+      if (record.container.isValid()) write_new_members(record.container);
+      write_record(record);
+    }
+    if (name == "ENTITIES") write_new_layout_entities();
+    if (name == "OBJECTS") write_new(m_new.others);
+    write_tags(section.end);
+  }
+
+  // A drawing without an ENTITIES section (a blocks-only file) gets one
+  // when entities were added to model or paper space.
+  void write_entities_section_if_missing() {
+    if (m_new.layout_entities.empty() || m_doc.section("ENTITIES")) return;
+    write_tags({OdDxfTag{0, "SECTION", 0}, OdDxfTag{2, "ENTITIES", 0}});
+    write_new_layout_entities();
+    write_tags({OdDxfTag{0, "ENDSEC", 0}});
+  }
+
+  void write_new_layout_entities() {
+    write_new(m_new.layout_entities);
+    m_new.layout_entities.clear();
+  }
+
+  void write_new_members(const OdDbObjectId& container) {
+    const auto it = m_new.members.find(container);
+    if (it == m_new.members.end()) return;
+    write_new(it->second);
+    m_new.members.erase(it);
+  }
+
+  void check_all_new_written() const {
+    if (!m_new.members.empty()) {
+      const OdDbObjectId& id = m_new.members.begin()->second.front();
+      throw OdDxfError(eNotImplemented, "the new " + class_name(*id.peekObject()) + " (handle " +
+                                            id.getHandle().ascii().toUtf8() + ") belongs to a block or table "
+                                            "the file does not have");
+    }
+    if (!m_new.others.empty() && !m_doc.section("OBJECTS")) {
+      const OdDbObjectId& id = m_new.others.front();
+      throw OdDxfError(eNotImplemented, "the new " + class_name(*id.peekObject()) +
+                                            " needs an OBJECTS section, which this drawing's version has not");
+    }
+  }
+
+  void write_record(const od_dxf_record& record) {
+    const OdDbObject* object = record.object.peekObject();
+    if (record.object.isValid() && (!object || object->isErased())) return;
+    if (!record.mapped) {
+      write_tags(record.tags);
+      return;
+    }
+    OdDxfTags tags = tags_of(*object, record.tags, record.tags.front().line);
+    if (!m_doc.has_handles && !od_dxf_find(record.tags, 5)) drop_handles(tags);
+    write_tags(tags);
+  }
+
+  void write_new(const std::vector<OdDbObjectId>& ids) {
+    for (const OdDbObjectId& id : ids) {
+      const OdDbObject& object = *id.peekObject();
+      OdDxfTags tags = tags_of(object, {}, 0);
+      if (tags.empty() || tags.front().code != 0)
+        throw OdDxfError(eNotImplemented, "a new " + class_name(object) + " cannot be written to DXF");
+      if (!m_doc.has_handles) drop_handles(tags);
+      write_tags(tags);
+    }
+  }
+
+  OdDxfTags tags_of(const OdDbObject& object, const OdDxfTags& original, std::size_t line) const {
+    try {
+      return odDxfTagsFromObject(object, original, m_context);
+    } catch (const OdDxfError&) {
+      throw;
+    } catch (const OdError& error) {
+      throw OdDxfError(error.code(), class_name(object) + " " + object.handle().ascii().toUtf8() + ": " + error.what(),
+                       line);
+    }
+  }
+
+  // A drawing written without handles gets none from us either.
+  static void drop_handles(OdDxfTags& tags) {
+    std::erase_if(tags, [](const OdDxfTag& tag) { return tag.code == 5; });
+  }
+
+  const OdDxfDocument& m_doc;
+  OdDbDatabase& m_db;
+  OdDxfContext m_context;
+  new_objects m_new;
+  std::string m_out;
+};
+
+}  // namespace
+
+void odDxfWriteFile(OdDbDatabase* database, const std::string& path) {
+  if (!database) throw OdDxfError(eNullObjectPointer, "no drawing to write");
+  const std::shared_ptr<OdDxfDocument>& document = database->dxfDocument();
+  if (!document)
+    throw OdDxfError(eNotImplemented, "the drawing was not read from a DXF file; only drawings read from DXF can be written");
+  const std::string bytes = dxf_writer(*document, *database).write();
+  od_dxf_replace_file(path, bytes);
+}

@@ -1,0 +1,64 @@
+// Helpers for the DXF tests: a scratch folder per test and whole-file I/O.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dxf_test {
+
+// DXF text from group code / value pairs, codes right-aligned as most writers do.
+inline std::string dxf_text(const std::vector<std::pair<int, std::string>>& tags, const std::string& end = "\n") {
+  std::string out;
+  for (const auto& [code, value] : tags) {
+    std::string number = std::to_string(code);
+    out += std::string(number.size() < 3 ? 3 - number.size() : 0, ' ') + number + end + value + end;
+  }
+  return out;
+}
+
+inline std::string shared_dxf_dir() { return std::string(CADTEXT_SHARED_DIR) + "/testdata/dxf"; }
+
+inline std::string read_bytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+inline void write_bytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A folder that exists for the life of the object.
+class scratch_dir {
+public:
+  scratch_dir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "cadtext-dxf-XXXXXX").string();
+    m_path = mkdtemp(pattern.data());
+  }
+  ~scratch_dir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+  }
+  scratch_dir(const scratch_dir&) = delete;
+  scratch_dir& operator=(const scratch_dir&) = delete;
+
+  std::filesystem::path file(const std::string& name) const { return m_path / name; }
+  // How many files the folder holds, to see that nothing was left behind.
+  std::size_t file_count() const {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_path)) ++count;
+    return count;
+  }
+
+private:
+  std::filesystem::path m_path;
+};
+
+}  // namespace dxf_test
