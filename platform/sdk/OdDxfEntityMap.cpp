@@ -35,6 +35,10 @@ void odDxfReadEntity(const OdDxfTags& record, const OdDxfContext& context, OdDbE
 
 void odDxfWriteEntity(od_dxf_patcher& patcher, const OdDbEntity& entity) {
   patcher.part("AcDbEntity", kEntityOrder);
+  // The space a record names stays as read (layout blocks own paper space
+  // entities too); only a record without one learns it from the owner.
+  const OdDbDatabase* db = entity.database();
+  if (!patcher.find(67)) patcher.integer(67, db && entity.ownerId() == db->getPaperSpaceId() ? 1 : 0, 0);
   patcher.string(8, entity.layer(), u"0", true);
   patcher.string(6, entity.linetype(), u"ByLayer");
   patcher.real(48, entity.linetypeScale(), 1.0);

@@ -186,6 +186,8 @@ OdDbObjectPtr odDxfReadMText(const OdDxfTags& record, const OdDxfContext& contex
 
 OdDxfTags odDxfWriteMText(const OdDbObject& object, const OdDxfTags& original, const OdDxfContext& context) {
   const auto& mtext = dynamic_cast<const OdDbMText&>(object);
+  if (original.empty() && context.version < kOdDxfSubclassVersion)
+    throw OdError(eNotImplemented, "MTEXT exists from R13 on; an R12 drawing cannot hold a new one");
   OdDxfTags tags = original.empty() ? odDxfNewRecord(object, "MTEXT", {"AcDbEntity", "AcDbMText"}, context) : original;
   const auto old = original.empty() ? std::nullopt : odDxfReadXDataColumns(original);
   od_dxf_patcher patcher(tags, context.version);

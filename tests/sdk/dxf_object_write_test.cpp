@@ -69,7 +69,9 @@ INSTANTIATE_TEST_SUITE_P(RealFiles, DxfUnchanged,
                                            "libredwg_example_2000.dxf", "libredwg_example_2007.dxf",
                                            "libredwg_2018_TS1.dxf", "libredwg_2013_gh109_1.dxf",
                                            "acadsharp_sample_AC1009_ascii.dxf", "netdxf_sample.dxf",
-                                           "dxf-parser_mleader.dxf"));
+                                           "dxf-parser_mleader.dxf", "dxf-parser_blocks.dxf",
+                                           "dxf-parser_mtext-test.dxf", "ezdxf_acad_table_simple.dxf",
+                                           "ezdxf_mtext_framed_columns.dxf"));
 
 struct DxfWrite : ::testing::Test {
   OdDbDatabasePtr db = OdDbDatabase::createObject();
@@ -313,6 +315,24 @@ TEST_F(DxfWrite, NewRecordsReadBackToTheSameModel) {
   EXPECT_EQ(back->prompt(), OdString(u"Name?"));
   EXPECT_EQ(back->textString(), OdString(u"\u00C5sa"));
   EXPECT_TRUE(back->isPreset());
+}
+
+TEST_F(DxfWrite, NewPaperSpaceEntitySaysSoAndR12RefusesNewMText) {
+  OdDbTextPtr text = OdDbText::createObject();
+  text->setTextString(u"sheet note");
+  db->addOdDbObject(text.get(), db->getPaperSpaceId());
+  const OdDxfTags onSheet = odDxfTagsFromObject(*text, {}, context(1015));
+  EXPECT_EQ(od_dxf_reader(onSheet, 1015).part("AcDbEntity").integer(67), 1);
+  OdDbMTextPtr mtext = OdDbMText::createObject();
+  db->addEntity(mtext.get());
+  const OdDxfTags inModel = odDxfTagsFromObject(*mtext, {}, context(1015));
+  EXPECT_FALSE(od_dxf_reader(inModel, 1015).part("AcDbEntity").integer(67));
+  try {
+    odDxfTagsFromObject(*mtext, {}, context(1009));
+    FAIL() << "expected an error";
+  } catch (const OdError& error) {
+    EXPECT_EQ(error.code(), eNotImplemented);
+  }
 }
 
 TEST_F(DxfWrite, NewMLeaderIsRefusedWithAReason) {
