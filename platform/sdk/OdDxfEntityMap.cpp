@@ -14,9 +14,7 @@ const std::initializer_list<int> kEntityOrder = {67, 8, 6, 62, 420, 430, 440, 37
 OdCmEntityColor read_color(const od_dxf_reader& reader) {
   OdCmEntityColor color;
   if (const auto rgb = reader.integer(420); rgb && reader.version() >= kOdDxfSubclassVersion) {
-    const auto value = static_cast<std::uint32_t>(*rgb);
-    color.setRGB(static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
-                 static_cast<std::uint8_t>(value));
+    color = odDxfTrueColor(*rgb);
   } else if (const auto index = reader.integer(62)) {
     odDxfApply([&] { color.setColorIndex(static_cast<int>(std::llabs(*index))); });
   }
@@ -37,6 +35,10 @@ void odDxfReadEntity(const OdDxfTags& record, const OdDxfContext& context, OdDbE
 
 void odDxfWriteEntity(od_dxf_patcher& patcher, const OdDbEntity& entity) {
   patcher.part("AcDbEntity", kEntityOrder);
+  // The space a record names stays as read (layout blocks own paper space
+  // entities too); only a record without one learns it from the owner.
+  const OdDbDatabase* db = entity.database();
+  if (!patcher.find(67)) patcher.integer(67, db && entity.ownerId() == db->getPaperSpaceId() ? 1 : 0, 0);
   patcher.string(8, entity.layer(), u"0", true);
   patcher.string(6, entity.linetype(), u"ByLayer");
   patcher.real(48, entity.linetypeScale(), 1.0);
@@ -77,4 +79,19 @@ OdString odDxfTextStyleName(const OdDbObjectId& style) {
 OdDbObjectId odDxfObjectByHandle(std::uint64_t handle, const OdDxfContext& context) {
   if (!context.database || handle == 0) return OdDbObjectId::kNull;
   return context.database->getOdDbObjectId(OdDbHandle(handle));
+}
+
+void odDxfWriteStyleName(od_dxf_patcher& patcher, const OdDbObjectId& style) {
+  const OdString name = odDxfTextStyleName(style);
+  if (name.isEmpty()) return;
+  const OdDxfTag* tag = patcher.find(7);
+  if (tag && odDxfDecodeString(tag->value, patcher.version(), true).iCompare(name) == 0) return;
+  if (!tag && name.iCompare(u"Standard") == 0) return;
+  patcher.string(7, name, OdString(), true);
+}
+
+OdCmEntityColor odDxfTrueColor(long long rgb) {
+  const auto value = static_cast<std::uint32_t>(rgb);
+  return OdCmEntityColor(static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
+                         static_cast<std::uint8_t>(value));
 }

@@ -8,14 +8,38 @@
 
 namespace {
 
-// The field code: group 2 and its 3 continuations.
-std::optional<OdString> field_code(const OdDxfTags& record, int version) {
+// The field code's tags: a 2 with its 3 chunks, which drawing programs
+// write before it (and the reference after it); [first, last] inclusive.
+std::optional<od_dxf_part> code_tags(const OdDxfTags& record) {
   const od_dxf_part part = odDxfFindPart(record, "AcDbField");
   const std::size_t at = odDxfFind(record, part, 2);
   if (at == std::string::npos) return std::nullopt;
-  std::string raw = record[at].value;
-  for (std::size_t i = at + 1; i < part.end && record[i].code == 3; ++i) raw += record[i].value;
+  std::size_t first = at, last = at;
+  while (first > part.begin && record[first - 1].code == 3) --first;
+  while (last + 1 < part.end && record[last + 1].code == 3) ++last;
+  return od_dxf_part{first, last + 1};
+}
+
+std::optional<OdString> field_code(const OdDxfTags& record, int version) {
+  const auto tags = code_tags(record);
+  if (!tags) return std::nullopt;
+  std::string raw;
+  for (std::size_t i = tags->begin; i < tags->end; ++i) raw += record[i].value;
   return odDxfDecodeString(raw, version, false);
+}
+
+// Replaces the code's tags with 3 chunks and a final 2, where they stood.
+void write_code(OdDxfTags& record, const OdString& code, int version) {
+  std::size_t at = record.size();
+  if (const auto tags = code_tags(record)) {
+    at = tags->begin;
+    record.erase(record.begin() + static_cast<std::ptrdiff_t>(tags->begin),
+                 record.begin() + static_cast<std::ptrdiff_t>(tags->end));
+  }
+  const std::vector<std::string> chunks = odDxfSplitChunks(odDxfEncodeString(code, version));
+  OdDxfTags fresh;
+  for (std::size_t i = 0; i < chunks.size(); ++i) fresh.push_back({i + 1 == chunks.size() ? 2 : 3, chunks[i], 0});
+  record.insert(record.begin() + static_cast<std::ptrdiff_t>(at), fresh.begin(), fresh.end());
 }
 
 OdString without_markers(const OdString& code) {
@@ -24,12 +48,15 @@ OdString without_markers(const OdString& code) {
   return probe->getFieldCode();
 }
 
-// The cached value after 7 "ACFD_FIELD_VALUE": a string (1), long (91) or double (140).
+// The cached value after 7 "ACFD_FIELD_VALUE": a string (2 chunks, then
+// 1), a long (91) or a double (140).
 std::optional<OdString> cached_value(const OdDxfTags& record, int version) {
   std::size_t i = 0;
   while (i < record.size() && !(record[i].code == 7 && record[i].value == "ACFD_FIELD_VALUE")) ++i;
-  for (++i; i < record.size() && record[i].code != 304; ++i) {
-    if (record[i].code == 1) return odDxfDecodeString(record[i].value, version, false);
+  std::string raw;
+  for (++i; i < record.size() && record[i].code != 304 && record[i].code != 7; ++i) {
+    if (record[i].code == 2) raw += record[i].value;
+    if (record[i].code == 1) return odDxfDecodeString(raw + record[i].value, version, false);
     if (record[i].code == 91 || record[i].code == 140) {
       std::string text = record[i].value;
       text.erase(0, text.find_first_not_of(' '));
@@ -100,11 +127,8 @@ OdDxfTags odDxfWriteField(const OdDbObject& object, const OdDxfTags& original, c
   // The model keeps codes without their outer markers; the record keeps the form it had.
   const std::optional<OdString> old = field_code(tags, context.version);
   if (!old || without_markers(*old) != field.getFieldCode()) {
-    const bool markers = old ? *old != without_markers(*old) : !field.children().empty();
-    od_dxf_patcher patcher(tags, context.version);
-    patcher.part("AcDbField", {1, 2, 3, 90});
-    patcher.remove(3);
-    patcher.raw(2, odDxfEncodeString(field.getFieldCode(markers ? OdDbField::kAddMarkers : 0), context.version));
+    const bool markers = old && !old->isEmpty() ? *old != without_markers(*old) : !field.children().empty();
+    write_code(tags, field.getFieldCode(markers ? OdDbField::kAddMarkers : 0), context.version);
   }
   od_dxf_patcher patcher(tags, context.version);
   patcher.part("AcDbField", {1, 2, 3, 90, 360, 97, 331, 91});

@@ -48,9 +48,7 @@ std::optional<od_mtext_columns> columns_of(const OdDxfTags& record) {
 OdCmEntityColor background_color(const od_dxf_reader& reader) {
   OdCmEntityColor color = OdCmEntityColor::fromIndex(OdCmEntityColor::kACIforeground);
   if (const auto rgb = reader.integer(421)) {
-    const auto value = static_cast<std::uint32_t>(*rgb);
-    color.setRGB(static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
-                 static_cast<std::uint8_t>(value));
+    color = odDxfTrueColor(*rgb);
   } else if (const auto index = reader.integer(63)) {
     odDxfApply([&] { color.setColorIndex(static_cast<int>(*index)); });
   }
@@ -115,8 +113,7 @@ void write_frame(od_dxf_patcher& patcher, const OdDbMText& mtext, bool fresh) {
   if (reader.real(46) || patcher.version() >= kOdDxfUtf8Version) patcher.real(46, mtext.height(), 0.0);
   patcher.integer(71, mtext.attachment(), 1, fresh);
   patcher.integer(72, mtext.flowDirection(), 1);
-  const OdString style = odDxfTextStyleName(mtext.textStyle());
-  if (!style.isEmpty()) patcher.string(7, style, u"Standard");
+  odDxfWriteStyleName(patcher, mtext.textStyle());
   patcher.vector(210, mtext.normal(), OdGeVector3d::kZAxis);
   // The direction wins over the rotation; keep the form the record has.
   if (reader.vector(11) || !reader.real(50)) {
@@ -189,6 +186,8 @@ OdDbObjectPtr odDxfReadMText(const OdDxfTags& record, const OdDxfContext& contex
 
 OdDxfTags odDxfWriteMText(const OdDbObject& object, const OdDxfTags& original, const OdDxfContext& context) {
   const auto& mtext = dynamic_cast<const OdDbMText&>(object);
+  if (original.empty() && context.version < kOdDxfSubclassVersion)
+    throw OdError(eNotImplemented, "MTEXT exists from R13 on; an R12 drawing cannot hold a new one");
   OdDxfTags tags = original.empty() ? odDxfNewRecord(object, "MTEXT", {"AcDbEntity", "AcDbMText"}, context) : original;
   const auto old = original.empty() ? std::nullopt : odDxfReadXDataColumns(original);
   od_dxf_patcher patcher(tags, context.version);

@@ -6,6 +6,7 @@
 #include "platform/sdk/OdDbLayerTableRecord.h"
 #include "platform/sdk/OdDbMLeader.h"
 #include "platform/sdk/OdDbTextStyleTableRecord.h"
+#include "platform/sdk/OdDxfMTextColumns.h"
 #include "platform/sdk/OdDxfObjectMapKinds.h"
 
 namespace {
@@ -46,4 +47,10 @@ OdDxfTags odDxfTagsFromObject(const OdDbObject& object, const OdDxfTags& origina
     if (object.isKindOf(kind.cls())) return kind.write(object, original, context);
   if (!original.empty()) return original;
   throw OdError(eNotImplemented, "No DXF record is written for a " + object.isA()->name().toUtf8());
+}
+
+std::vector<std::uint64_t> odDxfLinkedColumnRecords(const OdDxfTags& record) {
+  if (odDxfRecordType(record) != "MTEXT") return {};
+  const auto columns = odDxfReadXDataColumns(record);
+  return columns ? columns->linkedColumns : std::vector<std::uint64_t>{};
 }

@@ -8,7 +8,9 @@
 // its original tags exactly.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "platform/sdk/OdDbObject.h"
 #include "platform/sdk/OdDxfTag.h"
@@ -39,3 +41,10 @@ void odDxfLinkFields(const OdDxfContext& context);
 // record is written from the model for the context's version.
 OdDxfTags odDxfTagsFromObject(const OdDbObject& object, const OdDxfTags& original,
                               const OdDxfContext& context);
+
+// The handles of the records holding the second and later columns of an
+// MTEXT saved before R2018 (listed in its "ACAD" extended data). Their
+// contents belong to this record's object: the reader keeps them as tags
+// only, and once the object is written with new contents they are no longer
+// listed (compare with this function on the written tags) and are dropped.
+std::vector<std::uint64_t> odDxfLinkedColumnRecords(const OdDxfTags& record);

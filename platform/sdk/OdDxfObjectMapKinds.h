@@ -11,6 +11,8 @@
 // Common entity properties: layer, colour, line type and its scale, visibility.
 void odDxfReadEntity(const OdDxfTags& record, const OdDxfContext& context, OdDbEntity& entity);
 void odDxfWriteEntity(od_dxf_patcher& patcher, const OdDbEntity& entity);
+// A 24-bit RGB value of groups 420/421.
+OdCmEntityColor odDxfTrueColor(long long rgb);
 // A record with only its type, handle, owner and subclass markers (R13 on),
 // for the patcher to fill from the model.
 OdDxfTags odDxfNewRecord(const OdDbObject& object, const std::string& type,
@@ -18,6 +20,9 @@ OdDxfTags odDxfNewRecord(const OdDbObject& object, const std::string& type,
 // Text style and other records by name or handle, in the context's database.
 OdDbObjectId odDxfTextStyleByName(const OdString& name, const OdDxfContext& context);
 OdString odDxfTextStyleName(const OdDbObjectId& style);
+// Group 7 of the patcher's part from the style's name; a name that differs
+// only in letter case, or a style the model could not resolve, stays as read.
+void odDxfWriteStyleName(od_dxf_patcher& patcher, const OdDbObjectId& style);
 OdDbObjectId odDxfObjectByHandle(std::uint64_t handle, const OdDxfContext& context);
 // Runs a model setter; a value the model refuses keeps the model's default,
 // so one bad value does not lose the rest of the record.

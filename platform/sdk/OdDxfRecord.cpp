@@ -223,6 +223,11 @@ void od_dxf_patcher::vector(int code, const OdGeVector3d& value, const OdGeVecto
   point(code, OdGePoint3d(value.x, value.y, value.z), OdGePoint3d(absent.x, absent.y, absent.z), required);
 }
 
+const OdDxfTag* od_dxf_patcher::find(int code) const {
+  const std::size_t at = odDxfFind(m_tags, current(), code);
+  return at == std::string::npos ? nullptr : &m_tags[at];
+}
+
 void od_dxf_patcher::remove(int code) {
   for (std::size_t at; (at = odDxfFind(m_tags, current(), code)) != std::string::npos;)
     m_tags.erase(m_tags.begin() + static_cast<std::ptrdiff_t>(at));

@@ -84,6 +84,8 @@ public:
   void raw(int code, const std::string& value, bool required = true);
   void point(int code, const OdGePoint3d& value, const OdGePoint3d& absent, bool required = false);
   void vector(int code, const OdGeVector3d& value, const OdGeVector3d& absent, bool required = false);
+  // The first tag with `code` in the part, or null.
+  const OdDxfTag* find(int code) const;
   // Removes every tag with `code` in the part.
   void remove(int code);
   int version() const { return m_version; }

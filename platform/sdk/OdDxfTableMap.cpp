@@ -61,6 +61,16 @@ void write_font_data(OdDxfTags& tags, const od_font_data& data, int version) {
   tags.insert(tags.begin() + static_cast<std::ptrdiff_t>(at), fresh.begin(), fresh.end());
 }
 
+OdCmEntityColor layer_color(const od_dxf_reader& reader) {
+  OdCmEntityColor color = OdCmEntityColor::fromIndex(OdCmEntityColor::kACIforeground);
+  if (const auto rgb = reader.integer(420)) {
+    color = odDxfTrueColor(*rgb);
+  } else if (const auto index = reader.integer(62)) {
+    odDxfApply([&] { color.setColorIndex(static_cast<int>(std::llabs(*index))); });
+  }
+  return color;
+}
+
 }  // namespace
 
 OdDbObjectPtr odDxfReadTextStyle(const OdDxfTags& record, const OdDxfContext& context) {
@@ -94,14 +104,15 @@ OdDxfTags odDxfWriteTextStyle(const OdDbObject& object, const OdDxfTags& origina
   const long long oldFlags = reader.part("AcDbTextStyleTableRecord").integer(70).value_or(0);
   const long long flags = (oldFlags & ~static_cast<long long>(kShapeFileFlag | kVerticalFlag)) |
                           (style.isShapeFile() ? kShapeFileFlag : 0) | (style.isVertical() ? kVerticalFlag : 0);
-  patcher.integer(70, flags, 0, true);
-  patcher.real(40, style.textSize(), 0.0, true);
-  patcher.real(41, style.xScale(), 1.0, true);
-  patcher.real(50, style.obliquingAngle() * kDegrees, 0.0, true);
-  patcher.integer(71, 0, 0, original.empty());
-  patcher.real(42, style.priorSize(), 2.5, true);
-  patcher.string(3, style.fileName(), OdString(), true);
-  patcher.string(4, style.bigFontFileName(), OdString(), true);
+  const bool fresh = original.empty();
+  patcher.integer(70, flags, 0, fresh);
+  patcher.real(40, style.textSize(), 0.0, fresh);
+  patcher.real(41, style.xScale(), 1.0, fresh);
+  patcher.real(50, style.obliquingAngle() * kDegrees, 0.0, fresh);
+  if (fresh) patcher.integer(71, 0, 0, true);  // mirroring is not modelled
+  patcher.real(42, style.priorSize(), 2.5, fresh);
+  patcher.string(3, style.fileName(), OdString(), fresh);
+  patcher.string(4, style.bigFontFileName(), OdString(), fresh);
   const od_font_data wanted = font_data_of(style);
   const auto old = font_data(tags, context.version);
   const bool same = old ? old->typeface == wanted.typeface && old->flags == wanted.flags : wanted.typeface.isEmpty();
@@ -117,17 +128,8 @@ OdDbObjectPtr odDxfReadLayer(const OdDxfTags& record, const OdDxfContext& contex
   const long long flags = reader.integer(70).value_or(0);
   layer->setIsFrozen(flags & kFrozenFlag);
   layer->setIsLocked(flags & kLockedFlag);
-  const long long index = reader.integer(62).value_or(7);
-  layer->setIsOff(index < 0);
-  OdCmEntityColor color = layer->color();
-  if (const auto rgb = reader.integer(420)) {
-    const auto value = static_cast<std::uint32_t>(*rgb);
-    color.setRGB(static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
-                 static_cast<std::uint8_t>(value));
-  } else {
-    odDxfApply([&] { color.setColorIndex(static_cast<int>(std::llabs(index))); });
-  }
-  layer->setColor(color);
+  layer->setIsOff(reader.integer(62).value_or(7) < 0);
+  layer->setColor(layer_color(reader));
   if (const auto linetype = reader.string(6); linetype && !linetype->isEmpty()) layer->setLinetypeName(*linetype);
   return layer;
 }
@@ -144,12 +146,17 @@ OdDxfTags odDxfWriteLayer(const OdDbObject& object, const OdDxfTags& original, c
   const long long oldFlags = reader.integer(70).value_or(0);
   const long long flags = (oldFlags & ~static_cast<long long>(kFrozenFlag | kLockedFlag)) |
                           (layer.isFrozen() ? kFrozenFlag : 0) | (layer.isLocked() ? kLockedFlag : 0);
-  patcher.integer(70, flags, 0, true);
+  const bool fresh = original.empty();
+  patcher.integer(70, flags, 0, fresh);
+  // The colour number carries the off state; a true colour keeps the number the file chose.
   const OdCmEntityColor& color = layer.color();
-  const int index = color.colorIndex();
-  patcher.integer(62, layer.isOff() ? -index : index, 7, true);
-  if (color.isByColor() && context.version >= kOdDxfSubclassVersion) patcher.integer(420, color.color() & 0xFFFFFF, -1, true);
-  else patcher.remove(420);
-  patcher.string(6, layer.linetypeName(), u"Continuous", true);
+  const bool sameColor = !fresh && layer_color(reader) == color;
+  const int index = sameColor ? static_cast<int>(std::llabs(reader.integer(62).value_or(7))) : color.colorIndex();
+  patcher.integer(62, layer.isOff() ? -index : index, 7, fresh);
+  if (!sameColor && color.isByColor() && context.version >= kOdDxfSubclassVersion)
+    patcher.integer(420, color.color() & 0xFFFFFF, -1, true);
+  else if (!sameColor)
+    patcher.remove(420);
+  patcher.string(6, layer.linetypeName(), u"Continuous", fresh);
   return tags;
 }

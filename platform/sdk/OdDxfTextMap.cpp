@@ -92,8 +92,7 @@ void write_text_part(od_dxf_patcher& patcher, const OdDbText& text) {
   patcher.real(50, text.rotation() * kDegrees, 0.0);
   patcher.real(41, text.widthFactor(), 1.0);
   patcher.real(51, text.oblique() * kDegrees, 0.0);
-  const OdString style = odDxfTextStyleName(text.textStyle());
-  if (!style.isEmpty()) patcher.string(7, style, u"Standard");
+  odDxfWriteStyleName(patcher, text.textStyle());
   patcher.integer(71, (text.isMirroredInX() ? kBackwardFlag : 0) | (text.isMirroredInY() ? kUpsideDownFlag : 0), 0);
   patcher.integer(72, text.horizontalMode(), 0);
   // The alignment point means something only for other justifications.

@@ -130,12 +130,33 @@ TEST_F(DxfEzdxf, NewMTextAndTextAreReadBackByEzdxf) {
     SCOPED_TRACE(std::string(r.name) + ":\n" + output);
     EXPECT_NE(output.find("errors 0\n"), std::string::npos);
     // Before R2007 the accent travels as an escape that the content keeps;
-    // ezdxf's plain text undoes the caret and turns \\P into a line feed.
+    // ezdxf's plain text undoes the caret and turns \P into a line feed.
     const std::string contents = r.acadver < 1021 ? "'caf\\\\U+00E9 ^\\nnext'" : "'caf\xC3\xA9 ^\\nnext'";
     EXPECT_NE(output.find("MTEXT " + contents + " Mine 0.75 6 " + r.columns + "\n"), std::string::npos);
     const std::string line = r.acadver < 1021 ? "'\\\\U+00C5 line'" : "'\xC3\x85 line'";
     EXPECT_NE(output.find("TEXT " + line + " Mine 1.25 1 3\n"), std::string::npos);
   }
+}
+
+// R12 has no subclass markers and no owners; TEXT is the only text it knows.
+TEST_F(DxfEzdxf, NewR12TextIsReadBackByEzdxf) {
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  db->setHandseed(OdDbHandle(0x10000));
+  OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
+  style->setName(u"Mine");
+  const OdDbObjectId mine = db->textStyleTable()->add(style.get());
+  OdDbTextPtr text = OdDbText::createObject();
+  text->setTextString(u"r12 ^ text");
+  text->setHeight(2.0);
+  text->setTextStyle(mine);
+  text->setHorizontalMode(kTextRight);
+  text->setAlignmentPoint(OdGePoint3d(5, 5, 0));
+  db->addEntity(text.get());
+  const std::string output = report("R12", 1009, {text.get()}, db.get());
+  SCOPED_TRACE(output);
+  EXPECT_NE(output.find("errors 0\n"), std::string::npos);
+  // ezdxf keeps TEXT values raw: the caret travels as "^ ".
+  EXPECT_NE(output.find("TEXT 'r12 ^  text' Mine 2.0 2 0\n"), std::string::npos);
 }
 
 }  // namespace

@@ -268,6 +268,28 @@ TEST_F(DxfRead, FieldCodeValueAndLinkThroughExtensionDictionary) {
   EXPECT_EQ(field->children()[0]->objectId().getHandle(), 0xA4u);
 }
 
+// Values the model refuses keep the model's default; the rest of the record still reads.
+TEST_F(DxfRead, BadValuesKeepDefaultsAndLoseNothingElse) {
+  const auto text = read<OdDbText>(
+      "0|TEXT\n8|0\n10|1\n20|2\n30|0\n40|abc\n1|still here\n41|0\n72|9\n210|0\n220|0\n230|0\n73|7\n", 1009);
+  EXPECT_EQ(text->textString(), OdString(u"still here"));
+  EXPECT_EQ(text->height(), 2.5);
+  EXPECT_EQ(text->widthFactor(), 1.0);
+  EXPECT_EQ(text->horizontalMode(), kTextLeft);
+  EXPECT_EQ(text->verticalMode(), kTextBase);
+  EXPECT_EQ(text->normal(), OdGeVector3d::kZAxis);
+  expect_point(text->position(), {1, 2, 0}, "position");
+  const auto mtext = read<OdDbMText>(
+      "0|MTEXT\n100|AcDbMText\n10|0\n20|0\n40|0\n41|-3\n71|12\n1|kept\n44|9.0\n45|0.5\n11|0\n21|0\n31|0\n", 1021);
+  EXPECT_EQ(mtext->contents(), OdString(u"kept"));
+  EXPECT_EQ(mtext->textHeight(), 2.5);
+  EXPECT_EQ(mtext->width(), 0.0);
+  EXPECT_EQ(mtext->attachment(), OdDbMText::kTopLeft);
+  EXPECT_EQ(mtext->lineSpacingFactor(), 1.0);
+  EXPECT_EQ(mtext->getBackgroundScaleFactor(), 1.5);
+  EXPECT_NEAR(mtext->rotation(), 0.0, 1e-15);
+}
+
 TEST_F(DxfRead, OtherKindsStayTagsOnly) {
   EXPECT_FALSE(odDxfObjectFromTags(dxf_test_tags("0|LINE\n8|0\n10|0\n20|0\n11|1\n21|1\n"), context(1015)));
   EXPECT_FALSE(odDxfObjectFromTags(OdDxfTags{}, context(1015)));

@@ -69,7 +69,9 @@ INSTANTIATE_TEST_SUITE_P(RealFiles, DxfUnchanged,
                                            "libredwg_example_2000.dxf", "libredwg_example_2007.dxf",
                                            "libredwg_2018_TS1.dxf", "libredwg_2013_gh109_1.dxf",
                                            "acadsharp_sample_AC1009_ascii.dxf", "netdxf_sample.dxf",
-                                           "dxf-parser_mleader.dxf"));
+                                           "dxf-parser_mleader.dxf", "dxf-parser_blocks.dxf",
+                                           "dxf-parser_mtext-test.dxf", "ezdxf_acad_table_simple.dxf",
+                                           "ezdxf_mtext_framed_columns.dxf"));
 
 struct DxfWrite : ::testing::Test {
   OdDbDatabasePtr db = OdDbDatabase::createObject();
@@ -129,6 +131,18 @@ TEST_F(DxfWrite, TrueColourReplacesIndexAndBack) {
   EXPECT_EQ(describe(written), "0|MTEXT\n100|AcDbEntity\n8|0\n100|AcDbMText\n10|0\n20|0\n30|0\n40|1\n1|x\n");
 }
 
+// The mask needs its flags, colour and scale together; before R2007 there is none.
+TEST_F(DxfWrite, BackgroundMaskWritesFlagsColourAndScale) {
+  const OdDxfTags original = dxf_test_tags("0|MTEXT\n100|AcDbEntity\n8|0\n100|AcDbMText\n10|0\n20|0\n30|0\n40|1\n1|x\n");
+  OdDbMTextPtr mtext = read<OdDbMText>(original, 1021);
+  mtext->setBackgroundFill(true);
+  mtext->setBackgroundFillColor(OdCmEntityColor::fromIndex(2));
+  mtext->setBackgroundScaleFactor(2.0);
+  EXPECT_EQ(describe(odDxfTagsFromObject(*mtext, original, context(1021))),
+            "0|MTEXT\n100|AcDbEntity\n8|0\n100|AcDbMText\n10|0\n20|0\n30|0\n40|1\n1|x\n45|2.0\n90|1\n63|2\n");
+  EXPECT_EQ(describe(odDxfTagsFromObject(*mtext, original, context(1015))), describe(original));
+}
+
 TEST_F(DxfWrite, ObjectCoordinatesGoBackIntoTheRecord) {
   const OdDxfTags original = dxf_test_tags(
       "0|TEXT\n8|0\n10|1.0\n20|2.0\n30|3.0\n40|2.5\n1|x\n72|1\n11|4.0\n21|5.0\n31|3.0\n210|0.0\n220|0.0\n230|-1.0\n");
@@ -149,6 +163,38 @@ TEST_F(DxfWrite, LayerFlagsKeepTheBitsTheModelDoesNotOwn) {
   layer->setIsOff(true);
   const OdDxfTags written = odDxfTagsFromObject(*layer, original, context(1015));
   EXPECT_EQ(describe(written), "0|LAYER\n100|AcDbLayerTableRecord\n2|Walls\n70|65\n62|-1\n6|Continuous\n");
+}
+
+TEST_F(DxfWrite, StyleChangeKeepsMirroringAndAnyCaseNameStays) {
+  const OdDxfTags original = dxf_test_tags(
+      "0|STYLE\n100|AcDbSymbolTableRecord\n100|AcDbTextStyleTableRecord\n2|Back\n70|0\n40|0.0\n41|1.0\n"
+      "50|0.0\n71|2\n42|2.5\n3|txt\n4|\n");
+  OdDbTextStyleTableRecordPtr style = read<OdDbTextStyleTableRecord>(original, 1015);
+  style->setXScale(0.75);
+  const OdDxfTags written = odDxfTagsFromObject(*style, original, context(1015));
+  const auto changed = differences(written, original);
+  ASSERT_EQ(written.size(), original.size());
+  ASSERT_EQ(changed.size(), 1u) << describe(written);
+  EXPECT_EQ(written[changed[0]].code, 41);
+  db->textStyleTable()->add(style.get());
+  // A text naming the style in other letters keeps its tag.
+  const OdDxfTags text = dxf_test_tags("0|TEXT\n8|0\n10|0\n20|0\n30|0\n40|1\n1|x\n7|BACK\n");
+  OdDbTextPtr object = read<OdDbText>(text, 1009);
+  EXPECT_EQ(object->textStyle(), style->objectId());
+  EXPECT_TRUE(differences(odDxfTagsFromObject(*object, text, context(1009)), text).empty());
+}
+
+TEST_F(DxfWrite, LinkedColumnRecordsAreListedUntilTheContentsChange) {
+  const dxf_test_file file = dxf_test_read("ezdxf_mtext_columns_R2007.dxf");
+  const OdDxfTags& original = *file.ofType("MTEXT").at(0);
+  EXPECT_EQ(odDxfLinkedColumnRecords(original), (std::vector<std::uint64_t>{0x2E, 0x2F}));
+  const OdDxfContext ctx = file.context(db.get());
+  OdDbMTextPtr mtext = OdDbMText::cast(odDxfObjectFromTags(original, ctx).get());
+  mtext->setTextHeight(2.0);
+  EXPECT_EQ(odDxfLinkedColumnRecords(odDxfTagsFromObject(*mtext, original, ctx)), (std::vector<std::uint64_t>{0x2E, 0x2F}));
+  mtext->setContents(mtext->contents() + u" more");
+  EXPECT_TRUE(odDxfLinkedColumnRecords(odDxfTagsFromObject(*mtext, original, ctx)).empty());
+  EXPECT_TRUE(odDxfLinkedColumnRecords(dxf_test_tags("0|TEXT\n1|x\n")).empty());
 }
 
 bool escapes_whole(const std::string& chunk) {
@@ -269,6 +315,24 @@ TEST_F(DxfWrite, NewRecordsReadBackToTheSameModel) {
   EXPECT_EQ(back->prompt(), OdString(u"Name?"));
   EXPECT_EQ(back->textString(), OdString(u"\u00C5sa"));
   EXPECT_TRUE(back->isPreset());
+}
+
+TEST_F(DxfWrite, NewPaperSpaceEntitySaysSoAndR12RefusesNewMText) {
+  OdDbTextPtr text = OdDbText::createObject();
+  text->setTextString(u"sheet note");
+  db->addOdDbObject(text.get(), db->getPaperSpaceId());
+  const OdDxfTags onSheet = odDxfTagsFromObject(*text, {}, context(1015));
+  EXPECT_EQ(od_dxf_reader(onSheet, 1015).part("AcDbEntity").integer(67), 1);
+  OdDbMTextPtr mtext = OdDbMText::createObject();
+  db->addEntity(mtext.get());
+  const OdDxfTags inModel = odDxfTagsFromObject(*mtext, {}, context(1015));
+  EXPECT_FALSE(od_dxf_reader(inModel, 1015).part("AcDbEntity").integer(67));
+  try {
+    odDxfTagsFromObject(*mtext, {}, context(1009));
+    FAIL() << "expected an error";
+  } catch (const OdError& error) {
+    EXPECT_EQ(error.code(), eNotImplemented);
+  }
 }
 
 TEST_F(DxfWrite, NewMLeaderIsRefusedWithAReason) {

@@ -99,6 +99,13 @@ TEST(DxfValue, ChunksNeverCutEscapesCaretsOrCharacters) {
   ASSERT_EQ(chunks.size(), 2u);
   EXPECT_EQ(chunks[0].size(), 750u);
   EXPECT_EQ(chunks[1], "\xE2\x88\x85");
+  // Characters outside the basic plane (a surrogate pair in UTF-16) count once and stay whole.
+  std::u16string faces;
+  for (int i = 0; i < 251; ++i) faces += u"\U0001F600";
+  chunks = odDxfSplitChunks(odDxfEncodeString(OdString(faces), 1021));
+  ASSERT_EQ(chunks.size(), 2u);
+  EXPECT_EQ(chunks[0].size(), 1000u);
+  EXPECT_EQ(chunks[1], "\xF0\x9F\x98\x80");
 }
 
 }  // namespace
