@@ -224,12 +224,13 @@ private:
 
 }  // namespace
 
-OdDbDatabasePtr odDxfReadFile(const std::string& path) {
-  const std::string bytes = od_dxf_read_bytes(path);
+OdDbDatabasePtr odDxfReadBytes(std::string_view bytes, const std::string& name) {
   auto document = std::make_shared<OdDxfDocument>(od_dxf_parse_document(bytes));
   OdDbDatabasePtr database = OdDbDatabase::createEmpty();
   database_filler(*document, *database).fill();
-  database->setFilename(OdString::fromUtf8(path));
+  database->setFilename(OdString::fromUtf8(name));
   database->setDxfDocument(std::move(document));
   return database;
 }
+
+OdDbDatabasePtr odDxfReadFile(const std::string& path) { return odDxfReadBytes(od_dxf_read_bytes(path), path); }

@@ -172,11 +172,15 @@ private:
 
 }  // namespace
 
-void odDxfWriteFile(OdDbDatabase* database, const std::string& path) {
+std::string odDxfWriteBytes(OdDbDatabase* database) {
   if (!database) throw OdDxfError(eNullObjectPointer, "no drawing to write");
   const std::shared_ptr<OdDxfDocument>& document = database->dxfDocument();
   if (!document)
     throw OdDxfError(eNotImplemented, "the drawing was not read from a DXF file; only drawings read from DXF can be written");
-  const std::string bytes = dxf_writer(*document, *database).write();
-  od_dxf_replace_file(path, bytes);
+  return dxf_writer(*document, *database).write();
+}
+
+void odDxfWriteFile(OdDbDatabase* database, const std::string& path) {
+  // The whole file is made before the target is touched.
+  od_dxf_replace_file(path, odDxfWriteBytes(database));
 }
