@@ -35,3 +35,18 @@ function(cadtext_test name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 endfunction()
+
+# Commands register themselves with the host from static initialisers, which
+# a static library would drop: link every object of cadtext_commands, and
+# export the program's symbols so the commands find the host's entry points
+# (new_ICmdFactory, get_host_funcptr, GetApp) by name.
+function(cadtext_link_commands target)
+  get_target_property(type cadtext_commands TYPE)
+  if(type STREQUAL "STATIC_LIBRARY")
+    target_link_libraries(${target} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,cadtext_commands>")
+  else()
+    target_link_libraries(${target} PRIVATE cadtext_commands)
+  endif()
+  target_link_libraries(${target} PRIVATE cadtext_host)
+  set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
+endfunction()

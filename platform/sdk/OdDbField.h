@@ -39,6 +39,8 @@ public:
   OdResult evaluate(int option, OdDbDatabase* database = nullptr);
   // The cached value; before any evaluation, "####".
   OdString getValue() const { return m_value; }
+  // The value a drawing file cached, kept until the next evaluation.
+  void setCachedValue(const OdString& value) { assertWriteEnabled(); m_value = value; m_state |= kHasCache; }
   // The \f "format" part of the code, empty when there is none.
   OdString getFormat() const;
   // Adds the field to a database as an object of its own.

@@ -1,0 +1,41 @@
+#include "commands/command_support.h"
+
+#include "platform/host/host_printf.h"
+#include "platform/host/host_translate.h"
+#include "platform/sdk/OdDbBlockTableRecord.h"
+
+namespace text_commands {
+
+void print(const OdString& message) { hostPrintf(u"%s", Supp_Translate(message)); }
+
+void report_locked(int skipped) {
+  if (skipped > 0) hostPrintf(u"%s: %d", Supp_Translate(u"Filtered objects on locked layers"), skipped);
+}
+
+bool is_text(const OdDbObject* object) { return object && object->isKindOf(OdDbText::desc()); }
+bool is_mtext(const OdDbObject* object) { return object && object->isKindOf(OdDbMText::desc()); }
+
+text_selection sort_selection(const std::vector<OdDbObjectId>& ids) {
+  text_selection found;
+  for (const OdDbObjectId& id : ids) {
+    const OdDbObjectPtr object = id.openObject(OdDb::kForRead);
+    const bool text = is_text(object.get()), mtext = is_mtext(object.get());
+    if (!text && !mtext) continue;
+    if (static_cast<const OdDbEntity*>(object.get())->isOnLockedLayer()) {
+      ++found.locked;
+      continue;
+    }
+    (text ? found.texts : found.mtexts).push_back(id);
+    found.both.push_back(id);
+  }
+  return found;
+}
+
+OdDbObjectId target_space(OdDbDatabase* database, const OdDbObjectId& near) {
+  const OdDbObjectPtr object = near.openObject();
+  const OdDbObjectPtr owner = object ? object->ownerId().openObject() : OdDbObjectPtr();
+  if (owner && owner->isKindOf(OdDbBlockTableRecord::desc())) return owner->objectId();
+  return database ? database->getModelSpaceId() : OdDbObjectId();
+}
+
+}  // namespace text_commands

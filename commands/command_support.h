@@ -1,0 +1,37 @@
+// What the text commands share: the host's services, printing the module's
+// messages, and sorting a selection into Texts and MTexts with objects on
+// locked layers counted out.
+#pragma once
+
+#include <vector>
+
+#include "platform/host/IHostAppServices.h"
+#include "platform/sdk/OdDbMText.h"
+#include "platform/sdk/OdDbText.h"
+
+namespace text_commands {
+
+// Prints a message of the module, translated by the host.
+void print(const OdString& message);
+// "Filtered objects on locked layers: N" when N is not 0.
+void report_locked(int skipped);
+
+struct text_selection {
+  std::vector<OdDbObjectId> texts;   // Texts (and their kin: attributes), in selection order
+  std::vector<OdDbObjectId> mtexts;
+  std::vector<OdDbObjectId> both;    // Texts and MTexts together, in selection order
+  int locked = 0;                    // Texts and MTexts left out for their locked layer
+  bool empty() const { return both.empty(); }
+};
+
+// The Texts and MTexts of a selection; other objects are ignored.
+text_selection sort_selection(const std::vector<OdDbObjectId>& ids);
+
+bool is_text(const OdDbObject* object);
+bool is_mtext(const OdDbObject* object);
+
+// The block a new entity joins: the owner of `near` when that is a block,
+// else model space.
+OdDbObjectId target_space(OdDbDatabase* database, const OdDbObjectId& near);
+
+}  // namespace text_commands

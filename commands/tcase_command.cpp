@@ -1,0 +1,65 @@
+// "TCase": the letter case of selected Texts and MTexts, in the mode chosen
+// in the case dialog.
+#include "commands/command_support.h"
+#include "commands/text_case.h"
+#include "commands/text_commands.h"
+#include "mtext/convert.h"
+#include "platform/host/HostModule.h"
+#include "platform/host/IApp.h"
+#include "ui/case_dialog.h"
+
+namespace {
+
+using namespace text_commands;
+
+constexpr int select_flags = 65536;
+
+// The dialog's answer: true on OK, with the chosen mode remembered.
+bool choose_mode() {
+  IHostDialogs* dialogs = hostDialogs();
+  if (!dialogs) return false;
+  CCaseDlg dialog;
+  if (dialogs->showDialog(dialog) != IDOK) return false;
+  dialog.onOK();
+  return true;
+}
+
+void convert_text(OdDbText& text, int mode) {
+  const std::u16string converted = text_case::convert_text(text.textString().str(), mode);
+  if (converted != text.textString().str()) text.setTextString(OdString(converted));
+}
+
+void convert_mtext(OdDbMText& mtext, int mode) {
+  const std::u16string converted = text_case::convert_mtext_contents(
+      mtext.contents().str(), mode, mtext::default_mtext_format(OdDbMTextPtr(&mtext)));
+  if (converted != mtext.contents().str()) mtext.setContents(OdString(converted));
+}
+
+}  // namespace
+
+int CTCase::execute() {
+  IHostAppServices* host = hostAppServices();
+  if (!host) return kCmdRunning;
+  std::vector<OdDbObjectId> ids;
+  if (host->selectObjects(u"Selects text objects", select_flags, ids) == host_selection_result::cancelled)
+    return kCmdCancelled;
+  const text_selection found = sort_selection(ids);
+  report_locked(found.locked);
+  if (found.empty()) {
+    print(u"Selected objects are not texts");
+    return kCmdDone;
+  }
+  if (!choose_mode()) return kCmdCancelled;
+  const int mode = CCaseDlg::processMode();
+
+  host_command_bracket bracket(host, u"TCase");
+  for (const OdDbObjectId& id : found.texts) {
+    convert_text(*OdDbText::cast(id.openObject(OdDb::kForWrite).get()), mode);
+    host->entityUpdated(id);
+  }
+  for (const OdDbObjectId& id : found.mtexts) {
+    convert_mtext(*OdDbMText::cast(id.openObject(OdDb::kForWrite).get()), mode);
+    host->entityUpdated(id);
+  }
+  return kCmdDone;
+}

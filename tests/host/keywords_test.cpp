@@ -1,0 +1,66 @@
+// Keyword lists: local and global names, quoted names, aliases, and what a
+// typed keyword resolves to.
+#include <gtest/gtest.h>
+
+#include "platform/host/host_keywords.h"
+
+namespace {
+
+TEST(Keywords, LocalAndGlobalListsRunParallel) {
+  const host_keyword_list list = hostParseKeywords(u"Links Mitte Rechts _ Left Middle Right");
+  ASSERT_EQ(list.keywords.size(), 3u);
+  EXPECT_EQ(list.keywords[1].local, OdString(u"Mitte"));
+  EXPECT_EQ(list.keywords[1].global, OdString(u"Middle"));
+  EXPECT_EQ(list.display(), OdString(u"Links/Mitte/Rechts"));
+}
+
+TEST(Keywords, QuotedNamesAndAliases) {
+  const host_keyword_list list = hostParseKeywords(u"\"Start point\" *S Exit *X");
+  ASSERT_EQ(list.keywords.size(), 2u);
+  EXPECT_EQ(list.keywords[0].local, OdString(u"Start point"));
+  EXPECT_EQ(list.keywords[0].aliases, std::vector<OdString>{u"S"});
+  EXPECT_EQ(list.keywords[1].aliases, std::vector<OdString>{u"X"});
+}
+
+TEST(Keywords, MalformedListsStillRead) {
+  EXPECT_TRUE(hostParseKeywords(u"").empty());
+  EXPECT_TRUE(hostParseKeywords(u"*S _").empty());  // an alias of nothing is dropped
+  const host_keyword_list open = hostParseKeywords(u"\"Never closed");
+  ASSERT_EQ(open.keywords.size(), 1u);
+  EXPECT_EQ(open.keywords[0].local, OdString(u"Never closed"));
+  // A short global list leaves the rest global = local.
+  const host_keyword_list shortGlobal = hostParseKeywords(u"A B _ X");
+  EXPECT_EQ(shortGlobal.keywords[1].global, OdString(u"B"));
+}
+
+struct match_case {
+  const char16_t* typed;
+  int expected;  // -1: no match
+};
+
+TEST(Keywords, TypedKeywordsResolveToTheirLocalPosition) {
+  const host_keyword_list list =
+      hostParseKeywords(u"Left Align Fit Center Middle Right TL TC TR ML MC MR BL BC BR _ "
+                        u"Left Align Fit Center Middle Right TL TC TR ML MC MR BL BC BR");
+  const match_case cases[] = {
+      {u"Left", 0}, {u"left", 0}, {u"BR", 14}, {u"_Fit", 2}, {u"_fit", 2}, {u"mc", 10},
+      {u"Ce", 3},   // a unique prefix
+      {u"M", -1},   // Middle, ML, MC, MR: ambiguous
+      {u"T", -1},   {u"Top", -1}, {u"", -1}, {u"_Links", -1},
+  };
+  for (const match_case& c : cases) {
+    const std::optional<int> got = hostMatchKeyword(list, c.typed);
+    EXPECT_EQ(got.value_or(-1), c.expected) << OdString(c.typed).toUtf8();
+  }
+}
+
+TEST(Keywords, GlobalNamesAnswerLocalPositions) {
+  const host_keyword_list list = hostParseKeywords(u"Links Rechts _ Left Right");
+  EXPECT_EQ(hostMatchKeyword(list, u"_Right").value_or(-1), 1);
+  EXPECT_EQ(hostMatchKeyword(list, u"Right").value_or(-1), 1);
+  EXPECT_EQ(hostMatchKeyword(list, u"Re").value_or(-1), 1);
+  // "_" asks for a global name only: a local one does not answer it.
+  EXPECT_FALSE(hostMatchKeyword(list, u"_Links").has_value());
+}
+
+}  // namespace

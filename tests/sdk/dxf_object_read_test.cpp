@@ -1,0 +1,276 @@
+// Reading records of text objects into the model: every field of every kind,
+// object coordinates, encodings and both stored forms of MTEXT columns.
+#include <gtest/gtest.h>
+
+#include "platform/sdk/OdDbAttribute.h"
+#include "platform/sdk/OdDbDatabase.h"
+#include "platform/sdk/OdDbField.h"
+#include "platform/sdk/OdDbLayerTableRecord.h"
+#include "platform/sdk/OdDbMLeader.h"
+#include "platform/sdk/OdDbSymbolTable.h"
+#include "platform/sdk/OdDbTextStyleTableRecord.h"
+#include "tests/sdk/dxf_test_records.h"
+
+namespace {
+
+constexpr double kDeg = OdaPI / 180.0;
+
+struct DxfRead : ::testing::Test {
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  OdDbObjectId mine;
+
+  void SetUp() override {
+    OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
+    style->setName(u"Mine");
+    mine = db->textStyleTable()->add(style.get());
+  }
+  OdDxfContext context(int version) {
+    OdDxfContext c;
+    c.database = db.get();
+    c.version = version;
+    return c;
+  }
+  template <class T>
+  OdSmartPtr<T> read(const std::string& snippet, int version) {
+    OdDbObjectPtr object = odDxfObjectFromTags(dxf_test_tags(snippet), context(version));
+    EXPECT_TRUE(object) << snippet;
+    return OdSmartPtr<T>(T::cast(object.get()));
+  }
+};
+
+void expect_point(const OdGePoint3d& actual, const OdGePoint3d& expected, const char* what) {
+  EXPECT_NEAR(actual.x, expected.x, 1e-12) << what;
+  EXPECT_NEAR(actual.y, expected.y, 1e-12) << what;
+  EXPECT_NEAR(actual.z, expected.z, 1e-12) << what;
+}
+
+// Normal -Z: the object x axis is Wy x N = -Wx, y is N x Ax = Wy, so the
+// object point (x, y, z) is the world point (-x, y, -z).
+TEST_F(DxfRead, TextEveryFieldAndObjectCoordinates) {
+  const auto text = read<OdDbText>(
+      "0|TEXT\n5|2A\n330|1F\n100|AcDbEntity\n8|Notes\n62|3\n100|AcDbText\n10|1.0\n20|2.0\n30|3.0\n40|2.5\n"
+      "1|Hello ^ world\n50|30.0\n41|0.8\n51|15.0\n7|MINE\n71|2\n72|1\n11|4.0\n21|5.0\n31|3.0\n"
+      "210|0.0\n220|0.0\n230|-1.0\n100|AcDbText\n73|2\n",
+      1015);
+  EXPECT_EQ(text->textString(), OdString(u"Hello ^world"));
+  EXPECT_EQ(text->height(), 2.5);
+  EXPECT_EQ(text->widthFactor(), 0.8);
+  EXPECT_NEAR(text->rotation(), 30 * kDeg, 1e-15);
+  EXPECT_NEAR(text->oblique(), 15 * kDeg, 1e-15);
+  EXPECT_EQ(text->textStyle(), mine);
+  EXPECT_TRUE(text->isMirroredInX());
+  EXPECT_FALSE(text->isMirroredInY());
+  EXPECT_EQ(text->horizontalMode(), kTextCenter);
+  EXPECT_EQ(text->verticalMode(), kTextVertMid);
+  expect_point(OdGePoint3d(text->normal().x, text->normal().y, text->normal().z), {0, 0, -1}, "normal");
+  expect_point(text->position(), {-1, 2, -3}, "position");
+  expect_point(text->alignmentPoint(), {-4, 5, -3}, "alignment");
+  EXPECT_EQ(text->layer(), OdString(u"Notes"));
+  EXPECT_EQ(text->colorIndex(), 3);
+}
+
+TEST_F(DxfRead, TextWithoutAlignmentPointAlignsAtPositionAndDecodesEscapes) {
+  const auto text = read<OdDbText>("0|TEXT\n8|0\n10|1.5\n20|2.5\n30|0.0\n40|3.0\n1|\\U+00D850 %%c\n", 1009);
+  expect_point(text->alignmentPoint(), {1.5, 2.5, 0}, "alignment");
+  EXPECT_EQ(text->textString(), OdString(u"\u00D850 %%c"));
+  EXPECT_TRUE(text->isDefaultAlignment());
+  EXPECT_TRUE(text->textStyle().isNull());
+}
+
+TEST_F(DxfRead, AttributeAndDefinitionTagsPromptsFlagsAndVerticalMode) {
+  const auto attribute = read<OdDbAttribute>(
+      "0|ATTRIB\n100|AcDbEntity\n8|0\n100|AcDbText\n10|0.0\n20|0.0\n30|0.0\n40|1.0\n1|VALUE\n72|2\n"
+      "100|AcDbAttribute\n280|0\n2|TAG-A\n70|9\n73|0\n74|3\n280|1\n",
+      1032);
+  EXPECT_EQ(attribute->tag(), OdString(u"TAG-A"));
+  EXPECT_EQ(attribute->textString(), OdString(u"VALUE"));
+  EXPECT_TRUE(attribute->isInvisible());
+  EXPECT_FALSE(attribute->isConstant());
+  EXPECT_EQ(attribute->horizontalMode(), kTextRight);
+  EXPECT_EQ(attribute->verticalMode(), kTextTop);
+  // R12: one part; 73 is the field length there, 74 the vertical mode.
+  const auto definition = read<OdDbAttributeDefinition>(
+      "0|ATTDEF\n8|0\n10|0.0\n20|0.0\n30|0.0\n40|1.0\n1|default\n3|Your name?\n2|NAME\n70|14\n73|2\n74|1\n", 1009);
+  EXPECT_EQ(definition->tag(), OdString(u"NAME"));
+  EXPECT_EQ(definition->prompt(), OdString(u"Your name?"));
+  EXPECT_EQ(definition->textString(), OdString(u"default"));
+  EXPECT_FALSE(definition->isInvisible());
+  EXPECT_TRUE(definition->isConstant());
+  EXPECT_TRUE(definition->isVerifiable());
+  EXPECT_TRUE(definition->isPreset());
+  EXPECT_EQ(definition->verticalMode(), kTextBottom);
+}
+
+TEST_F(DxfRead, MTextEveryField) {
+  const auto mtext = read<OdDbMText>(
+      "0|MTEXT\n5|3F\n100|AcDbEntity\n8|0\n420|16711680\n100|AcDbMText\n10|5.0\n20|6.0\n30|0.0\n40|0.35\n"
+      "41|12.0\n46|8.0\n71|5\n72|1\n3|first chunk \\U+00E9 \n3|second^Jchunk \n1|tail\n7|Mine\n"
+      "11|0.0\n21|1.0\n31|0.0\n73|2\n44|1.5\n90|3\n63|4\n421|65280\n45|1.25\n441|0\n",
+      1021);
+  EXPECT_EQ(mtext->contents(), OdString(u"first chunk \\U+00E9 second\nchunk tail"));
+  expect_point(mtext->location(), {5, 6, 0}, "location");
+  EXPECT_EQ(mtext->textHeight(), 0.35);
+  EXPECT_EQ(mtext->width(), 12.0);
+  EXPECT_EQ(mtext->height(), 8.0);
+  EXPECT_EQ(mtext->attachment(), OdDbMText::kMiddleCenter);
+  EXPECT_EQ(mtext->textStyle(), mine);
+  EXPECT_NEAR(mtext->rotation(), 90 * kDeg, 1e-12);
+  EXPECT_EQ(mtext->lineSpacingStyle(), OdDbMText::kExactly);
+  EXPECT_EQ(mtext->lineSpacingFactor(), 1.5);
+  EXPECT_TRUE(mtext->backgroundFillOn());
+  EXPECT_TRUE(mtext->useBackgroundColorOn());
+  EXPECT_TRUE(mtext->getBackgroundFillColor().isByColor());
+  EXPECT_EQ(mtext->getBackgroundFillColor().green(), 255);
+  EXPECT_EQ(mtext->getBackgroundScaleFactor(), 1.25);
+  EXPECT_TRUE(mtext->color().isByColor());
+  EXPECT_EQ(mtext->color().red(), 255);
+  EXPECT_EQ(mtext->getColumnType(), OdDbMText::kNoColumns);
+}
+
+TEST_F(DxfRead, MTextRotationCountsOnlyWithoutDirection) {
+  const auto rotated = read<OdDbMText>("0|MTEXT\n100|AcDbMText\n10|0\n20|0\n40|1\n1|x\n50|45.0\n", 1015);
+  EXPECT_NEAR(rotated->rotation(), 45 * kDeg, 1e-12);
+  const auto directed = read<OdDbMText>("0|MTEXT\n100|AcDbMText\n10|0\n20|0\n40|1\n1|x\n11|0\n21|-1\n31|0\n50|45.0\n", 1015);
+  EXPECT_NEAR(directed->rotation(), -90 * kDeg, 1e-12);
+}
+
+struct columns_row {
+  OdDbMText::ColumnType type;
+  bool autoHeight;
+  double definedHeight;
+  std::vector<double> heights;
+  std::size_t contentLength;  // characters, as ezdxf counts them for all columns
+};
+
+// The three column layouts of ezdxf's example drawing, saved as R2000
+// (extended data and linked records), R2007 (the same) and R2018 (embedded object).
+const columns_row kColumns[] = {
+    {OdDbMText::kStaticColumns, false, 100.0, {}, 1316},
+    {OdDbMText::kDynamicColumns, true, 50.0, {}, 1775},
+    {OdDbMText::kDynamicColumns, false, 0.0, {20.0, 30.0, 0.0}, 1775},
+};
+
+bool has_column_info(const OdDxfTags& record) {
+  for (const OdDxfTag& tag : record)
+    if (tag.code == 101 || tag.value == "ACAD_MTEXT_COLUMN_INFO_BEGIN") return true;
+  return false;
+}
+
+TEST_F(DxfRead, MTextColumnsInBothFormsAgree) {
+  std::vector<OdString> contents[3];
+  for (const char* name : {"ezdxf_mtext_columns_R2000.dxf", "ezdxf_mtext_columns_R2007.dxf", "ezdxf_mtext_columns_R2018.dxf"}) {
+    const dxf_test_file file = dxf_test_read(name);
+    std::size_t row = 0;
+    for (const OdDxfTags* record : file.ofType("MTEXT")) {
+      if (!has_column_info(*record)) continue;
+      ASSERT_LT(row, 3u) << name;
+      const columns_row& want = kColumns[row];
+      const auto mtext = OdDbMText::cast(odDxfObjectFromTags(*record, file.context(db.get())).get());
+      SCOPED_TRACE(std::string(name) + " column layout " + std::to_string(row));
+      EXPECT_EQ(mtext->getColumnType(), want.type);
+      EXPECT_EQ(mtext->getColumnCount(), 3);
+      EXPECT_EQ(mtext->getColumnWidth(), 20.0);
+      EXPECT_EQ(mtext->getColumnGutterWidth(), 1.0);
+      EXPECT_EQ(mtext->getColumnAutoHeight(), want.autoHeight);
+      EXPECT_EQ(mtext->height(), want.definedHeight);
+      for (std::size_t i = 0; i < want.heights.size(); ++i)
+        EXPECT_EQ(mtext->getColumnHeight(static_cast<int>(i)), want.heights[i]);
+      EXPECT_EQ(static_cast<std::size_t>(mtext->contents().getLength()), want.contentLength);
+      contents[row].push_back(mtext->contents());
+      ++row;
+    }
+    EXPECT_EQ(row, 3u) << name;
+  }
+  for (const auto& same : contents)
+    for (const OdString& text : same) EXPECT_EQ(text, same.front());
+}
+
+TEST_F(DxfRead, StyleWithFontDataAndShapeFile) {
+  const auto style = read<OdDbTextStyleTableRecord>(
+      "0|STYLE\n5|11\n100|AcDbSymbolTableRecord\n100|AcDbTextStyleTableRecord\n2|Swiss\n70|0\n40|2.0\n41|0.9\n"
+      "50|12.0\n71|0\n42|3.5\n3|arial.ttf\n4|\n1001|ACAD\n1000|Arial\n1071|50331682\n",
+      1015);
+  EXPECT_EQ(style->getName(), OdString(u"Swiss"));
+  EXPECT_EQ(style->textSize(), 2.0);
+  EXPECT_EQ(style->xScale(), 0.9);
+  EXPECT_NEAR(style->obliquingAngle(), 12 * kDeg, 1e-15);
+  EXPECT_EQ(style->priorSize(), 3.5);
+  EXPECT_EQ(style->fileName(), OdString(u"arial.ttf"));
+  OdString typeface;
+  bool bold = false, italic = false;
+  int charset = -1, pitch = -1;
+  style->font(typeface, bold, italic, charset, pitch);
+  // 50331682 = 0x03000022: bold and italic, ANSI charset, variable pitch swiss family.
+  EXPECT_EQ(typeface, OdString(u"Arial"));
+  EXPECT_TRUE(bold);
+  EXPECT_TRUE(italic);
+  EXPECT_EQ(charset, 0);
+  EXPECT_EQ(pitch, 0x22);
+  EXPECT_FALSE(style->isShapeFile());
+  const auto shapes = read<OdDbTextStyleTableRecord>("0|STYLE\n2|\n70|1\n3|ltypeshp.shx\n", 1009);
+  EXPECT_TRUE(shapes->isShapeFile());
+}
+
+TEST_F(DxfRead, LayerLockFreezeOffAndColour) {
+  struct row { const char* snippet; bool locked, frozen, off; int color; };
+  const row rows[] = {
+      {"0|LAYER\n100|AcDbLayerTableRecord\n2|Walls\n70|4\n62|1\n6|Continuous\n", true, false, false, 1},
+      {"0|LAYER\n100|AcDbLayerTableRecord\n2|Hidden\n70|1\n62|-5\n6|Dashed\n", false, true, true, 5},
+      {"0|LAYER\n2|R12\n70|     5\n62|     7\n", true, true, false, 7},
+  };
+  for (const row& r : rows) {
+    const auto layer = read<OdDbLayerTableRecord>(r.snippet, 1015);
+    EXPECT_EQ(layer->isLocked(), r.locked) << r.snippet;
+    EXPECT_EQ(layer->isFrozen(), r.frozen) << r.snippet;
+    EXPECT_EQ(layer->isOff(), r.off) << r.snippet;
+    EXPECT_EQ(layer->color().colorIndex(), r.color) << r.snippet;
+  }
+}
+
+TEST_F(DxfRead, MLeaderTextContentFromTheContextGroup) {
+  const dxf_test_file file = dxf_test_read("libredwg_example_2000.dxf");
+  const auto records = file.ofType("MULTILEADER");
+  ASSERT_EQ(records.size(), 1u);
+  const auto leader = OdDbMLeader::cast(odDxfObjectFromTags(*records[0], file.context(db.get())).get());
+  ASSERT_EQ(leader->contentType(), OdDbMLeader::kMTextContent);
+  const OdDbMTextPtr text = leader->mtext();
+  EXPECT_EQ(text->contents(), OdString(u"xx\\P\\pxt1;xx"));
+  EXPECT_EQ(text->textHeight(), 4.0);
+  expect_point(text->location(), {-2237.1284406528, 609.2183823688756, 0.0}, "text location");
+  EXPECT_EQ(leader->layer(), OdString(u"Tavolo 3"));
+}
+
+TEST_F(DxfRead, FieldCodeValueAndLinkThroughExtensionDictionary) {
+  const dxf_test_file file = dxf_test_parse(
+      "0\nMTEXT\n5\nA0\n102\n{ACAD_XDICTIONARY\n360\nA1\n102\n}\n100\nAcDbEntity\n8\n0\n100\nAcDbMText\n"
+      "10\n0\n20\n0\n40\n1\n1\n%<\\AcVar Filename>%\n"
+      "0\nDICTIONARY\n5\nA1\n330\nA0\n100\nAcDbDictionary\n280\n1\n3\nACAD_FIELD\n360\nA2\n"
+      "0\nDICTIONARY\n5\nA2\n330\nA1\n100\nAcDbDictionary\n3\nTEXT\n360\nA3\n"
+      "0\nFIELD\n5\nA3\n330\nA2\n100\nAcDbField\n1\n_text\n2\n%<\\_FldIdx 0>%\n90\n1\n360\nA4\n97\n0\n91\n63\n"
+      "7\nACFD_FIELD_VALUE\n93\n2\n90\n4\n1\nplan.dwg\n304\nACVALUE_END\n"
+      "0\nFIELD\n5\nA4\n330\nA3\n100\nAcDbField\n1\nAcVar\n2\n\\AcVar Filename\n3\n \\f \"%fn2\"\n90\n0\n91\n2\n");
+  const OdDxfContext context = file.context(db.get());
+  for (std::uint64_t handle : {0xA0, 0xA3, 0xA4}) {
+    OdDbObjectPtr object = odDxfObjectFromTags(*file.byHandleOrNull(handle), context);
+    ASSERT_TRUE(object);
+    db->addOdDbObject(object.get(), OdDbObjectId::kNull, OdDbHandle(handle));
+  }
+  const auto child = OdDbField::cast(db->getOdDbObjectId(OdDbHandle(0xA4)).openObject().get());
+  EXPECT_EQ(child->getFieldCode(), OdString(u"\\AcVar Filename \\f \"%fn2\""));
+  EXPECT_EQ(child->evaluationOption(), 2);
+  odDxfLinkFields(context);
+  const OdDbObjectPtr mtext = db->getOdDbObjectId(OdDbHandle(0xA0)).openObject();
+  const auto field = OdDbField::cast(mtext->getField(u"TEXT").get());
+  ASSERT_TRUE(field);
+  EXPECT_EQ(field->objectId().getHandle(), 0xA3u);
+  EXPECT_EQ(field->getValue(), OdString(u"plan.dwg"));
+  ASSERT_EQ(field->children().size(), 1u);
+  EXPECT_EQ(field->children()[0]->objectId().getHandle(), 0xA4u);
+}
+
+TEST_F(DxfRead, OtherKindsStayTagsOnly) {
+  EXPECT_FALSE(odDxfObjectFromTags(dxf_test_tags("0|LINE\n8|0\n10|0\n20|0\n11|1\n21|1\n"), context(1015)));
+  EXPECT_FALSE(odDxfObjectFromTags(OdDxfTags{}, context(1015)));
+}
+
+}  // namespace

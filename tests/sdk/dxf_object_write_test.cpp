@@ -1,0 +1,284 @@
+// Writing the model back into records: unchanged objects give their tags
+// back exactly, a change touches only its own tags, new records are complete.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "platform/sdk/OdDbAttribute.h"
+#include "platform/sdk/OdDbDatabase.h"
+#include "platform/sdk/OdDbLayerTableRecord.h"
+#include "platform/sdk/OdDbMLeader.h"
+#include "platform/sdk/OdDbSymbolTable.h"
+#include "platform/sdk/OdDbTextStyleTableRecord.h"
+#include "platform/sdk/OdDxfValue.h"
+#include "tests/sdk/dxf_test_records.h"
+
+namespace {
+
+const char* const kMappedKinds[] = {"TEXT", "MTEXT", "ATTRIB", "ATTDEF", "MULTILEADER", "STYLE", "LAYER", "FIELD"};
+
+// The styles of a drawing go into the database first, as the reader does.
+void add_styles(const dxf_test_file& file, OdDbDatabase* db) {
+  for (const OdDxfTags* record : file.ofType("STYLE")) {
+    OdDbObjectPtr style = odDxfObjectFromTags(*record, file.context(db));
+    auto* named = dynamic_cast<OdDbTextStyleTableRecord*>(style.get());
+    if (named && !named->getName().isEmpty() && !db->textStyleTable()->has(named->getName()))
+      db->textStyleTable()->add(named);
+  }
+}
+
+std::string describe(const OdDxfTags& tags) {
+  std::string text;
+  for (const OdDxfTag& tag : tags) text += std::to_string(tag.code) + "|" + tag.value + "\n";
+  return text;
+}
+
+// Indices where two records of equal length differ.
+std::vector<std::size_t> differences(const OdDxfTags& a, const OdDxfTags& b) {
+  std::vector<std::size_t> at;
+  for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i)
+    if (a[i].code != b[i].code || a[i].value != b[i].value) at.push_back(i);
+  return at;
+}
+
+class DxfUnchanged : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(DxfUnchanged, EveryMappedRecordComesBackTagForTag) {
+  const dxf_test_file file = dxf_test_read(GetParam());
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  add_styles(file, db.get());
+  const OdDxfContext context = file.context(db.get());
+  int mapped = 0;
+  for (const char* kind : kMappedKinds)
+    for (const OdDxfTags* record : file.ofType(kind)) {
+      const OdDbObjectPtr object = odDxfObjectFromTags(*record, context);
+      ASSERT_TRUE(object) << describe(*record);
+      const OdDxfTags written = odDxfTagsFromObject(*object, *record, context);
+      ASSERT_EQ(written.size(), record->size()) << describe(*record) << "--- written:\n" << describe(written);
+      EXPECT_TRUE(differences(written, *record).empty()) << describe(*record) << "--- written:\n" << describe(written);
+      ++mapped;
+    }
+  EXPECT_GT(mapped, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(RealFiles, DxfUnchanged,
+                         ::testing::Values("ezdxf_text.dxf", "ezdxf_mtext_columns_R2000.dxf",
+                                           "ezdxf_mtext_columns_R2007.dxf", "ezdxf_mtext_columns_R2018.dxf",
+                                           "ezdxf_caret_encoding.dxf", "ezdxf_uncommon.dxf",
+                                           "ezdxf_mtext_complex_inline_codes.dxf", "libredwg_example_r14.dxf",
+                                           "libredwg_example_2000.dxf", "libredwg_example_2007.dxf",
+                                           "libredwg_2018_TS1.dxf", "libredwg_2013_gh109_1.dxf",
+                                           "acadsharp_sample_AC1009_ascii.dxf", "netdxf_sample.dxf",
+                                           "dxf-parser_mleader.dxf"));
+
+struct DxfWrite : ::testing::Test {
+  OdDbDatabasePtr db = OdDbDatabase::createObject();
+  OdDxfContext context(int version) {
+    OdDxfContext c;
+    c.database = db.get();
+    c.version = version;
+    return c;
+  }
+  template <class T>
+  OdSmartPtr<T> read(const OdDxfTags& tags, int version) {
+    return OdSmartPtr<T>(T::cast(odDxfObjectFromTags(tags, context(version)).get()));
+  }
+};
+
+// One changed value rewrites exactly its own tag, in every kind that has a height.
+TEST_F(DxfWrite, ChangedHeightChangesOnlyThatTag) {
+  const dxf_test_file file = dxf_test_read("ezdxf_text.dxf");
+  add_styles(file, db.get());
+  for (const char* kind : {"TEXT", "MTEXT", "ATTRIB"}) {
+    const OdDxfTags& original = *file.ofType(kind).at(0);
+    OdDbObjectPtr object = odDxfObjectFromTags(original, file.context(db.get()));
+    if (auto* mtext = dynamic_cast<OdDbMText*>(object.get())) mtext->setTextHeight(mtext->textHeight() * 2 + 0.125);
+    if (auto* text = dynamic_cast<OdDbText*>(object.get())) text->setHeight(text->height() * 2 + 0.125);
+    const OdDxfTags written = odDxfTagsFromObject(*object, original, file.context(db.get()));
+    ASSERT_EQ(written.size(), original.size()) << kind;
+    const auto changed = differences(written, original);
+    ASSERT_EQ(changed.size(), 1u) << kind << "\n" << describe(written);
+    EXPECT_EQ(written[changed[0]].code, 40) << kind;
+    EXPECT_EQ(odDxfParseDouble(written[changed[0]].value), *odDxfParseDouble(original[changed[0]].value) * 2 + 0.125);
+  }
+}
+
+TEST_F(DxfWrite, AbsentTagsAreInsertedInTheirPlace) {
+  const OdDxfTags original = dxf_test_tags(
+      "0|TEXT\n5|2A\n100|AcDbEntity\n8|0\n100|AcDbText\n10|1.0\n20|2.0\n30|0.0\n40|2.5\n1|Hi\n7|Standard\n100|AcDbText\n");
+  OdDbTextPtr text = read<OdDbText>(original, 1015);
+  text->setRotation(OdaPI / 2);
+  text->setColorIndex(1);
+  const OdDxfTags written = odDxfTagsFromObject(*text, original, context(1015));
+  EXPECT_EQ(describe(written),
+            "0|TEXT\n5|2A\n100|AcDbEntity\n8|0\n62|1\n100|AcDbText\n10|1.0\n20|2.0\n30|0.0\n40|2.5\n1|Hi\n"
+            "50|90.0\n7|Standard\n100|AcDbText\n");
+}
+
+TEST_F(DxfWrite, TrueColourReplacesIndexAndBack) {
+  const OdDxfTags original = dxf_test_tags("0|MTEXT\n100|AcDbEntity\n8|0\n62|3\n100|AcDbMText\n10|0\n20|0\n30|0\n40|1\n1|x\n");
+  OdDbMTextPtr mtext = read<OdDbMText>(original, 1021);
+  mtext->setColor(OdCmEntityColor(255, 0, 0));
+  OdDxfTags written = odDxfTagsFromObject(*mtext, original, context(1021));
+  od_dxf_reader reader(written, 1021);
+  reader.part("AcDbEntity");
+  EXPECT_EQ(reader.integer(62), 1);  // red is ACI 1
+  EXPECT_EQ(reader.integer(420), 0xFF0000);
+  mtext->setColor(OdCmEntityColor());  // by layer: both go
+  written = odDxfTagsFromObject(*mtext, written, context(1021));
+  EXPECT_EQ(describe(written), "0|MTEXT\n100|AcDbEntity\n8|0\n100|AcDbMText\n10|0\n20|0\n30|0\n40|1\n1|x\n");
+}
+
+TEST_F(DxfWrite, ObjectCoordinatesGoBackIntoTheRecord) {
+  const OdDxfTags original = dxf_test_tags(
+      "0|TEXT\n8|0\n10|1.0\n20|2.0\n30|3.0\n40|2.5\n1|x\n72|1\n11|4.0\n21|5.0\n31|3.0\n210|0.0\n220|0.0\n230|-1.0\n");
+  OdDbTextPtr text = read<OdDbText>(original, 1009);
+  text->setAlignmentPoint(OdGePoint3d(-6.0, 5.0, -3.0));  // world; object x is -world x
+  const OdDxfTags written = odDxfTagsFromObject(*text, original, context(1009));
+  const auto changed = differences(written, original);
+  ASSERT_EQ(changed.size(), 1u) << describe(written);
+  EXPECT_EQ(written[changed[0]].code, 11);
+  EXPECT_EQ(written[changed[0]].value, "6.0");
+}
+
+TEST_F(DxfWrite, LayerFlagsKeepTheBitsTheModelDoesNotOwn) {
+  // 70 = 64 (referenced) + 4 (locked) + 1 (frozen).
+  const OdDxfTags original = dxf_test_tags("0|LAYER\n100|AcDbLayerTableRecord\n2|Walls\n70|69\n62|1\n6|Continuous\n");
+  OdDbLayerTableRecordPtr layer = read<OdDbLayerTableRecord>(original, 1015);
+  layer->setIsLocked(false);
+  layer->setIsOff(true);
+  const OdDxfTags written = odDxfTagsFromObject(*layer, original, context(1015));
+  EXPECT_EQ(describe(written), "0|LAYER\n100|AcDbLayerTableRecord\n2|Walls\n70|65\n62|-1\n6|Continuous\n");
+}
+
+bool escapes_whole(const std::string& chunk) {
+  for (std::size_t at = chunk.find("\\U+"); at != std::string::npos; at = chunk.find("\\U+", at + 1))
+    if (!std::regex_match(chunk.substr(at, 7), std::regex(R"(\\U\+[0-9A-F]{4})"))) return false;
+  return chunk.empty() || chunk.back() != '^';
+}
+
+TEST_F(DxfWrite, LongContentsSplitIntoChunksWithoutCuttingEscapes) {
+  const OdDxfTags original = dxf_test_tags("0|MTEXT\n100|AcDbEntity\n8|0\n100|AcDbMText\n10|0\n20|0\n30|0\n40|1\n1|short\n7|Standard\n");
+  OdDbMTextPtr mtext = read<OdDbMText>(original, 1015);
+  // Non-ASCII letters land on both chunk limits (around 250 and 500 encoded characters).
+  std::u16string contents;
+  for (int i = 0; i < 80; ++i) contents += u"ab\u00E9\\P\n^";
+  mtext->setContents(OdString(contents));
+  const OdDxfTags written = odDxfTagsFromObject(*mtext, original, context(1015));
+  std::string joined;
+  std::vector<int> codes;
+  for (const OdDxfTag& tag : written)
+    if (tag.code == 3 || tag.code == 1) {
+      codes.push_back(tag.code);
+      joined += tag.value;
+      EXPECT_LE(tag.value.size(), 250u);
+      EXPECT_TRUE(escapes_whole(tag.value)) << tag.value;
+    }
+  ASSERT_GE(codes.size(), 3u);
+  EXPECT_EQ(codes.back(), 1);
+  for (std::size_t i = 0; i + 1 < codes.size(); ++i) EXPECT_EQ(codes[i], 3);
+  EXPECT_EQ(joined.find("\\U+00E9\\P^J^ "), 2u);  // é as an escape, line feed and caret in caret notation
+  // Read back at its version the contents keep the escapes the content parser reads.
+  std::u16string expected;
+  for (int i = 0; i < 80; ++i) expected += u"ab\\U+00E9\\P\n^";
+  EXPECT_EQ(read<OdDbMText>(written, 1015)->contents().str(), expected);
+  // The chunks stand where the old contents stood: after 40, before 7.
+  EXPECT_EQ(written[9].code, 3);
+  EXPECT_EQ(written.back().code, 7);
+}
+
+TEST_F(DxfWrite, ColumnsRewriteTheirOwnFormOnly) {
+  for (const char* name : {"ezdxf_mtext_columns_R2000.dxf", "ezdxf_mtext_columns_R2018.dxf"}) {
+    const dxf_test_file file = dxf_test_read(name);
+    const OdDxfTags& original = *file.ofType("MTEXT").at(0);
+    const OdDxfContext ctx = file.context(db.get());
+    OdDbMTextPtr mtext = OdDbMText::cast(odDxfObjectFromTags(original, ctx).get());
+    mtext->setStaticColumns(25.0, 2.0, 4);
+    const OdDxfTags written = odDxfTagsFromObject(*mtext, original, ctx);
+    OdDbMTextPtr back = OdDbMText::cast(odDxfObjectFromTags(written, ctx).get());
+    SCOPED_TRACE(name);
+    EXPECT_EQ(back->getColumnType(), OdDbMText::kStaticColumns);
+    EXPECT_EQ(back->getColumnCount(), 4);
+    EXPECT_EQ(back->getColumnWidth(), 25.0);
+    EXPECT_EQ(back->getColumnGutterWidth(), 2.0);
+    EXPECT_EQ(back->height(), 100.0);
+    // The contents did not change, so their chunks and the linked records stay.
+    EXPECT_EQ(back->contents(), mtext->contents());
+    bool embedded = false, xdata = false;
+    for (const OdDxfTag& tag : written) {
+      embedded |= tag.code == 101;
+      xdata |= tag.value == "ACAD_MTEXT_COLUMN_INFO_BEGIN";
+    }
+    EXPECT_EQ(embedded, file.version >= 1032);
+    EXPECT_EQ(xdata, file.version < 1032);
+  }
+}
+
+TEST_F(DxfWrite, RewrittenContentsOfLinkedColumnsMoveIntoTheFirstRecord) {
+  const dxf_test_file file = dxf_test_read("ezdxf_mtext_columns_R2000.dxf");
+  const OdDxfTags& original = *file.ofType("MTEXT").at(0);
+  const OdDxfContext ctx = file.context(db.get());
+  OdDbMTextPtr mtext = OdDbMText::cast(odDxfObjectFromTags(original, ctx).get());
+  mtext->setContents(u"Short now");
+  const OdDxfTags written = odDxfTagsFromObject(*mtext, original, ctx);
+  for (const OdDxfTag& tag : written) EXPECT_NE(tag.code, 1005) << "a linked column would repeat old text";
+  EXPECT_EQ(OdDbMText::cast(odDxfObjectFromTags(written, ctx).get())->contents(), OdString(u"Short now"));
+  EXPECT_EQ(OdDbMText::cast(odDxfObjectFromTags(written, ctx).get())->getColumnCount(), 3);
+}
+
+TEST_F(DxfWrite, NewRecordsReadBackToTheSameModel) {
+  OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
+  style->setName(u"Mine");
+  const OdDbObjectId mine = db->textStyleTable()->add(style.get());
+  OdDbMTextPtr mtext = OdDbMText::createObject();
+  mtext->setContents(u"one\\Ptwo");
+  mtext->setTextHeight(0.5);
+  mtext->setTextStyle(mine);
+  mtext->setAttachment(OdDbMText::kBottomRight);
+  mtext->setLocation(OdGePoint3d(1, 2, 0));
+  mtext->setRotation(0.5);
+  mtext->setDynamicColumns(10.0, 1.0, false);
+  mtext->setColumnCount(2);
+  mtext->setColumnHeight(0, 7.0);
+  db->addEntity(mtext.get());
+  for (int version : {1015, 1021, 1032}) {
+    const OdDxfTags written = odDxfTagsFromObject(*mtext, {}, context(version));
+    SCOPED_TRACE(describe(written));
+    EXPECT_EQ(written[0].value, "MTEXT");
+    EXPECT_EQ(written[1].code, 5);
+    EXPECT_EQ(odDxfParseHandle(written[1].value), std::uint64_t(mtext->handle()));
+    const auto back = read<OdDbMText>(written, version);
+    EXPECT_EQ(back->contents(), mtext->contents());
+    EXPECT_EQ(back->textStyle(), mine);
+    EXPECT_EQ(back->attachment(), OdDbMText::kBottomRight);
+    EXPECT_NEAR(back->rotation(), 0.5, 1e-12);
+    EXPECT_EQ(back->getColumnType(), OdDbMText::kDynamicColumns);
+    EXPECT_EQ(back->getColumnCount(), 2);
+    EXPECT_EQ(back->getColumnHeight(0), 7.0);
+  }
+  OdDbAttributeDefinitionPtr definition = OdDbAttributeDefinition::createObject();
+  definition->setTag(u"NAME");
+  definition->setPrompt(u"Name?");
+  definition->setTextString(u"\u00C5sa");
+  definition->setPreset(true);
+  db->addEntity(definition.get());
+  const OdDxfTags r12 = odDxfTagsFromObject(*definition, {}, context(1009));
+  for (const OdDxfTag& tag : r12) EXPECT_NE(tag.code, 100) << "R12 has no subclass markers";
+  const auto back = read<OdDbAttributeDefinition>(r12, 1009);
+  EXPECT_EQ(back->tag(), OdString(u"NAME"));
+  EXPECT_EQ(back->prompt(), OdString(u"Name?"));
+  EXPECT_EQ(back->textString(), OdString(u"\u00C5sa"));
+  EXPECT_TRUE(back->isPreset());
+}
+
+TEST_F(DxfWrite, NewMLeaderIsRefusedWithAReason) {
+  OdDbMLeaderPtr leader = OdDbMLeader::createObject();
+  try {
+    odDxfTagsFromObject(*leader, {}, context(1032));
+    FAIL() << "expected an error";
+  } catch (const OdError& error) {
+    EXPECT_EQ(error.code(), eNotImplemented);
+  }
+}
+
+}  // namespace

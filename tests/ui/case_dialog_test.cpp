@@ -1,0 +1,89 @@
+// The case dialog model: its radios, the remembered mode, OK and Cancel.
+#include <gtest/gtest.h>
+
+#include "ui/case_dialog.h"
+
+namespace {
+
+// Restores the process-wide mode after each test.
+struct CaseDialog : ::testing::Test {
+  int saved = CCaseDlg::processMode();
+  ~CaseDialog() override { CCaseDlg::setProcessMode(saved); }
+};
+
+struct radio_row {
+  int id;
+  int mode;
+  const char* caption;
+};
+const radio_row kRadios[] = {
+    {1031, 0, "Sentence case"}, {1033, 1, "lower case"},   {1035, 2, "UPPER CASE"},
+    {1034, 3, "Title Case"},    {1032, 4, "tOGGLE CASE"},
+};
+
+TEST_F(CaseDialog, RadiosHaveTheTemplatesIdsModesAndCaptions) {
+  EXPECT_EQ(CCaseDlg::template_id, 135);
+  for (const radio_row& r : kRadios) {
+    const CCaseDlg::radio* radio = CCaseDlg::radio_of_mode(r.mode);
+    ASSERT_NE(radio, nullptr) << r.mode;
+    EXPECT_EQ(radio->id, r.id);
+    EXPECT_EQ(OdString(radio->caption).toUtf8(), r.caption);
+  }
+  EXPECT_EQ(CCaseDlg::radio_of_mode(5), nullptr);
+}
+
+TEST_F(CaseDialog, OpensWithTheRememberedModeAndKeepsTheChoiceOnOK) {
+  for (const radio_row& r : kRadios) {
+    CCaseDlg::setProcessMode(r.mode);
+    CCaseDlg opened;
+    for (const radio_row& other : kRadios) EXPECT_EQ(opened.isChecked(other.id), other.id == r.id) << r.caption;
+  }
+  CCaseDlg::setProcessMode(0);
+  {
+    CCaseDlg dlg;
+    dlg.setChecked(1034);  // Title
+    EXPECT_EQ(dlg.onOK(), CCaseDlg::id_ok);
+  }
+  EXPECT_EQ(CCaseDlg::processMode(), 3);
+  CCaseDlg next;
+  EXPECT_TRUE(next.isChecked(1034));
+  EXPECT_FALSE(next.isChecked(1031));
+}
+
+TEST_F(CaseDialog, CancelLeavesTheMode) {
+  CCaseDlg::setProcessMode(2);
+  CCaseDlg dlg;
+  dlg.setChecked(1033);
+  EXPECT_EQ(dlg.onCancel(), CCaseDlg::id_cancel);
+  EXPECT_EQ(CCaseDlg::processMode(), 2);
+}
+
+TEST_F(CaseDialog, NoRadioCheckedMeansToggle) {
+  CCaseDlg::setProcessMode(1);
+  CCaseDlg dlg;
+  dlg.setChecked(1033, false);
+  EXPECT_EQ(dlg.selectedMode(), 4);
+  dlg.onOK();
+  EXPECT_EQ(CCaseDlg::processMode(), 4);
+}
+
+TEST_F(CaseDialog, CheckingOneRadioClearsTheOthersUnknownIdsAreRefused) {
+  CCaseDlg dlg;
+  dlg.setChecked(1035);
+  dlg.setChecked(1031);
+  EXPECT_TRUE(dlg.isChecked(1031));
+  EXPECT_FALSE(dlg.isChecked(1035));
+  EXPECT_EQ(dlg.selectedMode(), 0);
+  EXPECT_FALSE(dlg.setChecked(9999));
+  EXPECT_FALSE(dlg.isChecked(9999));
+  EXPECT_TRUE(dlg.isChecked(1031));
+}
+
+TEST_F(CaseDialog, ModesOutsideTheFiveAreNotRemembered) {
+  CCaseDlg::setProcessMode(3);
+  CCaseDlg::setProcessMode(7);
+  CCaseDlg::setProcessMode(-1);
+  EXPECT_EQ(CCaseDlg::processMode(), 3);
+}
+
+}  // namespace
