@@ -155,6 +155,9 @@ private:
     } catch (const OdError& error) {
       throw OdDxfError(error.code(), class_name(object) + " " + object.handle().ascii().toUtf8() + ": " + error.what(),
                        line);
+    } catch (const std::exception& error) {
+      throw OdDxfError(eInvalidInput, class_name(object) + " " + object.handle().ascii().toUtf8() + ": " + error.what(),
+                       line);
     }
   }
 

@@ -220,3 +220,14 @@ TEST_F(DxfDatabase, EntitiesBelongToTheSpaceOrBlockTheySitIn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DxfDatabase, AHandleThatLeavesNoRoomForNewOnesIsRefused) {
+  tag_list full = kBlockRecords;
+  for (auto& [code, value] : full)
+    if (value == "20") value = "FFFFFFFFFFFFFFFF";
+  EXPECT_THROW(read(kR2000Header + full + kEnd), OdDxfError);
+}
+
+}  // namespace
