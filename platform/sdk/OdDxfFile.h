@@ -30,7 +30,8 @@ private:
 // Reads the drawing at `path`; its file name becomes the database's.
 OdDbDatabasePtr odDxfReadFile(const std::string& path);
 // Writes the database to `path` through a temporary file in the same folder
-// that replaces the target only once it is complete.
+// that replaces the target only once it is complete. A database that was
+// not read from DXF is written as an R2000 drawing of its own.
 void odDxfWriteFile(OdDbDatabase* database, const std::string& path);
 
 // The same in memory: a drawing from the bytes of a file (`name` becomes

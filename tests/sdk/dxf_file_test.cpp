@@ -241,13 +241,6 @@ TEST_F(failed_write, ASuccessfulWriteReplacesTheTargetAndKeepsItsMode) {
   EXPECT_EQ(dir.file_count(), 2u);
 }
 
-TEST(DxfFile, ADatabaseThatWasNotReadFromDxfIsRefused) {
-  scratch_dir dir;
-  OdDbDatabasePtr db = OdDbDatabase::createObject();
-  EXPECT_THROW(odDxfWriteFile(db.get(), dir.file("new.dxf").string()), OdDxfError);
-  EXPECT_FALSE(fs::exists(dir.file("new.dxf")));
-}
-
 }  // namespace
 
 namespace {
