@@ -118,9 +118,49 @@ std::u16string convert(const std::u16string& text, state& s) {
   return out;
 }
 
+namespace {
+
+// The length of a Text control code at `i` ("%%d", "%%u", "%%123"), 0 when
+// none starts there; `symbol` tells a drawn character from a switch.
+std::size_t control_code_at(const std::u16string& text, std::size_t i, bool& symbol) {
+  if (i + 2 >= text.size() || text[i] != u'%' || text[i + 1] != u'%') return 0;
+  const char16_t c = text[i + 2];
+  std::size_t digits = 0;
+  while (digits < 3 && i + 2 + digits < text.size() && text[i + 2 + digits] >= u'0' && text[i + 2 + digits] <= u'9')
+    ++digits;
+  if (digits == 3) {
+    symbol = true;
+    return 5;
+  }
+  switch (c) {
+    case u'd': case u'D': case u'p': case u'P': case u'c': case u'C': symbol = true; return 3;
+    case u'u': case u'U': case u'o': case u'O': case u'k': case u'K': symbol = false; return 3;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
 std::u16string convert_text(const std::u16string& text, int case_mode) {
+  // Control codes keep their letters; a drawn symbol counts as a non-letter.
   state s(case_mode);
-  return convert(text, s);
+  std::u16string out;
+  std::size_t plain_begin = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    bool symbol = false;
+    const std::size_t code = control_code_at(text, i, symbol);
+    if (code == 0) {
+      ++i;
+      continue;
+    }
+    out += convert(text.substr(plain_begin, i - plain_begin), s);
+    if (symbol) pass_non_letter(s);
+    out += text.substr(i, code);
+    i += code;
+    plain_begin = i;
+  }
+  out += convert(text.substr(plain_begin), s);
+  return out;
 }
 
 void convert_model(mtext::multitext& text, state& s) {

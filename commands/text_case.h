@@ -28,7 +28,8 @@ void pass_non_letter(state& s);
 // Converts every character of a UTF-16 string (surrogate pairs as one code point).
 std::u16string convert(const std::u16string& text, state& s);
 
-// A Text's string in `case_mode`, with a fresh state.
+// A Text's string in `case_mode`, with a fresh state; its control codes
+// ("%%d", "%%u", "%%176") keep their letters.
 std::u16string convert_text(const std::u16string& text, int case_mode);
 
 // MText contents in `case_mode` with one state for the whole text. Letters

@@ -31,6 +31,7 @@ bool isDefaultTextAlignment(OdDbTextPtr text) {
 
 void ApplyTextJustify(OdDbTextPtr text, OdTextHorzMode horizontal, OdTextVertMode vertical) {
   if (text.isNull()) return;
+  justification::settle_align_or_fit(*text);
   const OdGePoint3d start = text->position();
   OdGePoint3d reference = TextPositionOrAlignmentPoint(text);
   const bool was_align_or_fit = alignOrFit(text->horizontalMode());
@@ -58,6 +59,10 @@ void ApplyMTextJustify(OdDbMTextPtr mtext, OdTextHorzMode horizontal, OdTextVert
 
 namespace justification {
 
+void settle_align_or_fit(OdDbText& text) {
+  if (alignOrFit(text.horizontalMode())) text.adjustAlignment();
+}
+
 bool apply_index(OdDbEntity* entity, int index) {
   if (!entity) return false;
   if (entity->isKindOf(OdDbText::desc())) {
@@ -72,6 +77,7 @@ bool apply_index(OdDbEntity* entity, int index) {
 }
 
 void tjust_text(OdDbText& text, const tjust_entry& entry) {
+  settle_align_or_fit(text);
   const OdGePoint3d start = text.position();
   text.setVerticalMode(entry.vertical);
   text.setHorizontalMode(entry.horizontal);

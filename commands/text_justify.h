@@ -25,6 +25,11 @@ bool isDefaultTextAlignment(OdDbTextPtr text);
 
 namespace justification {
 
+// An align or fit Text read from a file may keep a height or width factor
+// that does not span its two points; drawing it spans them. Makes the object
+// agree with what is drawn, so its bounding points are its visible place.
+void settle_align_or_fit(OdDbText& text);
+
 // "justifytext" on one object: a Text by ApplyTextJustify, an MText by the
 // index's attachment, moving its location. Other objects are left alone;
 // answers whether the object was one of the two.

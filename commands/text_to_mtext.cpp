@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "commands/text_fit.h"
+#include "commands/text_justify.h"
 #include "mtext/convert.h"
 #include "mtext/parse.h"
 #include "mtext/serialize.h"
@@ -100,10 +102,21 @@ void place(OdDbMText& mtext, const OdDbText& first) {
   }
 }
 
+// The Text as drawn: an align or fit Text settled on a copy, the drawing's
+// object untouched.
+OdDbTextPtr as_drawn(const OdDbTextPtr& text) {
+  if (!alignOrFit(text->horizontalMode())) return text;
+  OdDbTextPtr copy = text_fit::copy_text(*text);
+  justification::settle_align_or_fit(*copy);
+  return copy;
+}
+
 }  // namespace
 
-OdDbMTextPtr merge(const std::vector<OdDbTextPtr>& texts, OdDbDatabase* database) {
-  if (texts.empty()) return OdDbMTextPtr();
+OdDbMTextPtr merge(const std::vector<OdDbTextPtr>& given, OdDbDatabase* database) {
+  if (given.empty()) return OdDbMTextPtr();
+  std::vector<OdDbTextPtr> texts;
+  for (const OdDbTextPtr& text : given) texts.push_back(as_drawn(text));
   const OdDbText& first = *texts.front();
   OdDbMTextPtr mtext = OdDbMText::createObject();
   mtext->setDatabaseDefaults(database);

@@ -22,6 +22,13 @@ std::string shown_prompt(const OdString& prompt, const host_keyword_list& keywor
   return shown.toUtf8();
 }
 
+// The answer as the transcript shows it: the line without its first word.
+std::string arguments_of(const script_line& line) {
+  const std::size_t blank = line.text.find_first_of(" \t");
+  if (blank == std::string::npos) return {};
+  return line.text.substr(line.text.find_first_not_of(" \t", blank));
+}
+
 std::string wrong_kind(const std::string& prompt, const char* wanted, const script_line& line) {
   return "\"" + prompt + "\" takes " + wanted + ", not \"" + line.text + "\"";
 }
@@ -198,7 +205,7 @@ host_selection_result scripted_host::impl::selectObjects(const OdString& prompt,
         scriptError(*line, found.error);
         return host_selection_result::cancelled;
       }
-      sayAnswer(shown, line->text);
+      sayAnswer(shown, arguments_of(*line));
       say(std::to_string(found.ids.size() + std::size_t(found.onLockedLayer)) + " found");
       if (found.onLockedLayer)
         say(std::to_string(found.onLockedLayer) + (found.onLockedLayer == 1 ? " was" : " were") + " on a locked layer.");
@@ -267,6 +274,6 @@ int scripted_host::impl::showDialog(host_dialog_model& dialog) {
       return IDCANCEL;
     }
   }
-  sayAnswer(shown, line->text);
+  sayAnswer(shown, arguments_of(*line));
   return answer.ok ? IDOK : IDCANCEL;
 }

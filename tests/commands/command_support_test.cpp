@@ -34,11 +34,4 @@ TEST(SortSelection, TextsAndMTextsInSelectionOrderLockedOnesCounted) {
   EXPECT_TRUE(sort_selection({leader->objectId(), OdDbObjectId()}).empty());
 }
 
-TEST(TargetSpace, TheOwnerBlockOfTheTextElseModelSpace) {
-  test_drawing d;
-  OdDbTextPtr t = d.text(u"t", OdGePoint3d(0.0, 0.0, 0.0));
-  EXPECT_EQ(target_space(d.db.get(), t->objectId()), d.db->getModelSpaceId());
-  EXPECT_EQ(target_space(d.db.get(), OdDbObjectId()), d.db->getModelSpaceId());
-}
-
 }  // namespace

@@ -42,15 +42,11 @@ INSTANTIATE_TEST_SUITE_P(
         case_row{lower, u"ΑΛΦΑ ΒΗΤΑ", u"αλφα βητα"},
         case_row{title, u"élan ñandú", u"Élan Ñandú"},
         case_row{toggle, u"Ωmega çA", u"ωMEGA Ça"},
+        // A Text's control codes keep their letters; a symbol is a non-letter.
+        case_row{upper, u"45%%d angle %%uline%%U %%c", u"45%%d ANGLE %%uLINE%%U %%c"},
+        case_row{title, u"ab%%ucd %%d%%176x", u"Ab%%ucd %%d%%176X"},
         // A letter outside the basic plane keeps its surrogate pair.
         case_row{upper, u"a\U00010428b", u"A\U00010400B"}));
-
-TEST(TextCaseState, FlagStartsSetForEveryObject) {
-  EXPECT_EQ(utf8(convert_text(u"abc", sentence)), "Abc");
-  EXPECT_EQ(utf8(convert_text(u"abc", sentence)), "Abc");
-  state s(title);
-  EXPECT_TRUE(s.capitalise_next);
-}
 
 TEST(TextCaseState, NonLetterPartsSetTheTitleFlagOnly) {
   state title_state(title);

@@ -105,18 +105,4 @@ TEST(TextFit, ARightJustifiedTextStaysRightJustified) {
   EXPECT_NEAR(box[3].x, start.x + 2.0 * length, 1e-9);
 }
 
-TEST(TextFit, CopyKeepsWhatThePreviewDrawsWith) {
-  test_drawing d;
-  OdDbTextPtr t = d.justified_text(u"Copy", OdGePoint3d(3.0, 4.0, 0.0), kTextCenter, kTextTop, 3.0);
-  t->setOblique(0.2);
-  t->setColorIndex(3);
-  OdDbTextPtr c = copy_text(*t);
-  EXPECT_EQ(c->textString(), t->textString());
-  EXPECT_EQ(c->horizontalMode(), kTextCenter);
-  EXPECT_EQ(c->verticalMode(), kTextTop);
-  EXPECT_EQ(c->colorIndex(), 3);
-  EXPECT_TRUE(c->objectId().isNull());
-  expect_same_box(bounding_points(*c), bounding_points(*t), 1e-9, "copy");
-}
-
 }  // namespace

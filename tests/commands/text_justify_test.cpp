@@ -61,6 +61,20 @@ TEST(ApplyTextJustify, AlignAndFitTakeTheRightEndOfTheBaseline) {
   }
 }
 
+// A fit Text as drawing files keep it: its two points, but the width factor
+// it had before fitting. It is drawn spanning the points, and stays so.
+TEST(ApplyTextJustify, AFitTextReadWithAnUnfittedWidthFactorKeepsTheSpanItIsDrawnWith) {
+  test_drawing d;
+  OdDbTextPtr t = d.text(u"Fitted", OdGePoint3d(0.0, 0.0, 0.0), 2.5);
+  t->setHorizontalMode(kTextFit);
+  t->setAlignmentPoint(OdGePoint3d(30.0, 0.0, 0.0));
+  ASSERT_LT(bounding_points(*t)[3].x, 29.0);  // as read: not yet spanning
+  ApplyTextJustify(t, kTextCenter, kTextVertMid);
+  // The middle-centre point of the 0..30 baseline's box.
+  expect_point_near(t->alignmentPoint(), OdGePoint3d(15.0, 1.25, 0.0), 1e-9, "MC point");
+  EXPECT_NEAR(bounding_points(*t)[3].x, 30.0, 1e-9);
+}
+
 TEST(ApplyTextJustify, TopRightToLeftLeavesTheTextWhereItWas) {
   test_drawing d;
   OdDbTextPtr t = d.justified_text(u"Corner", OdGePoint3d(50.0, 40.0, 0.0), kTextRight, kTextTop);
@@ -84,11 +98,6 @@ TEST(ApplyTextJustify, PositionOrAlignmentPointFollowsTheModes) {
   OdDbTextPtr top_left = d.justified_text(u"T", OdGePoint3d(5.0, 5.0, 0.0), kTextLeft, kTextTop);
   EXPECT_FALSE(isDefaultTextAlignment(top_left));
   EXPECT_FALSE(isDefaultTextAlignment(OdDbTextPtr()));
-}
-
-TEST(ApplyTextJustify, AlignOrFitIsTrueForThoseTwoOnly) {
-  for (int mode = kTextLeft; mode <= kTextFit; ++mode)
-    EXPECT_EQ(alignOrFit(static_cast<OdTextHorzMode>(mode)), mode == kTextAlign || mode == kTextFit) << mode;
 }
 
 TEST(ApplyMTextJustify, EveryJustificationKeepsTheBox) {

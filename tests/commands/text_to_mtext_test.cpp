@@ -53,6 +53,13 @@ TEST(Merge, TextsOnOneRowJoinWithABlankLaterRowsStartParagraphs) {
   OdDbMTextPtr m = merge(sorted({c, b, a}), d.db.get());
   ASSERT_FALSE(m.isNull());
   EXPECT_EQ(plain_of(*m), "Title block sheet 1\r\nDrawn by");
+  // The fixed frame wraps nothing: the same contents without a width lay
+  // out to the same size.
+  OdDbMTextPtr free = d.mtext(m->contents().c_str(), OdGePoint3d(0.0, 0.0, 0.0), OdDbMText::kTopLeft, m->textHeight());
+  free->setTextStyle(m->textStyle());
+  EXPECT_NEAR(m->actualHeight(), free->actualHeight(), 1e-9);
+  EXPECT_NEAR(m->actualWidth(), free->actualWidth(), 1e-9);
+  EXPECT_NEAR(m->width(), free->actualWidth(), 1e-9);
 }
 
 TEST(Merge, OverlappingTextsOnOneRowStartANewParagraph) {

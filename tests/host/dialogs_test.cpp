@@ -41,7 +41,7 @@ TEST_F(Dialogs, FieldsAreSetByNameAndOkOrCancelAnswers) {
   EXPECT_EQ(answer, IDOK);
   EXPECT_EQ(dialog.mode, 3);
   EXPECT_TRUE(dialog.accepted);
-  EXPECT_TRUE(transcriptHas("Dialog TCase: dialog mode=3 ok\n"));
+  EXPECT_TRUE(transcriptHas("Dialog TCase: mode=3 ok\n"));
 
   dialog.accepted = false;
   EXPECT_TRUE(run("TestProbe\ndialog TCase mode=1 cancel\n").ok());

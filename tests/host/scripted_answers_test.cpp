@@ -133,6 +133,7 @@ TEST_F(ScriptedAnswers, SelectionsByHandleWindowAllAndLast) {
     EXPECT_EQ(result, host_selection_result::accepted) << sc.answer;
     EXPECT_EQ(got, sc.expected) << sc.answer;
   }
+  EXPECT_TRUE(transcriptHas("Select objects: all\n3 found\n"));
   // A window that cuts through a text's box does not take it.
   run("TestProbe\nselect window -1,-1 1,10\n");
   EXPECT_EQ(result, host_selection_result::none);

@@ -87,3 +87,33 @@ TEST_F(CaseDialog, ModesOutsideTheFiveAreNotRemembered) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CaseDialog, HostsSetTheModeByNumberOrNameAndOKKeepsIt) {
+  CCaseDlg::setProcessMode(0);
+  CCaseDlg dlg;
+  EXPECT_EQ(dlg.dialogName().toUtf8(), "Case");
+  EXPECT_EQ(dlg.fieldNames(), std::vector<OdString>{u"mode"});
+  EXPECT_EQ(dlg.fieldValue(u"mode").toUtf8(), "0");
+  EXPECT_TRUE(dlg.setFieldValue(u"mode", u"Title").isEmpty());
+  EXPECT_TRUE(dlg.isChecked(1034));
+  EXPECT_EQ(dlg.fieldValue(u"MODE").toUtf8(), "3");
+  EXPECT_TRUE(dlg.setFieldValue(u"Mode", u"1").isEmpty());
+  EXPECT_TRUE(dlg.isChecked(1033));
+  EXPECT_TRUE(dlg.accept().isEmpty());
+  EXPECT_EQ(CCaseDlg::processMode(), 1);
+}
+
+TEST_F(CaseDialog, UnknownFieldsAndModesAreRefusedAndChangeNothing) {
+  CCaseDlg::setProcessMode(2);
+  CCaseDlg dlg;
+  EXPECT_FALSE(dlg.setFieldValue(u"colour", u"red").isEmpty());
+  EXPECT_FALSE(dlg.setFieldValue(u"mode", u"5").isEmpty());
+  EXPECT_FALSE(dlg.setFieldValue(u"mode", u"shouting").isEmpty());
+  EXPECT_FALSE(dlg.setFieldValue(u"mode", u"").isEmpty());
+  EXPECT_TRUE(dlg.isChecked(1035));
+  EXPECT_EQ(dlg.fieldValue(u"mode").toUtf8(), "2");
+}
+
+}  // namespace
