@@ -68,9 +68,17 @@ std::string attachment_name(OdDbMText::AttachmentPoint attachment) {
   return index >= 0 && index < 9 ? kNames[index] : "?";
 }
 
+// The point the justification names; aligned and fitted texts run from
+// their position to the alignment point, and are listed at the position.
+OdGePoint3d placed_point(const OdDbText& text) {
+  const bool from_position = text.isDefaultAlignment() || text.horizontalMode() == kTextAlign ||
+                             text.horizontalMode() == kTextFit;
+  return from_position ? text.position() : text.alignmentPoint();
+}
+
 text_row row_of_text(const OdDbText& text, const char* kind) {
-  return {kind, style_name(text.textStyle()), text_justification(text), cell(text.textString()), text.height(),
-          text.isDefaultAlignment() ? text.position() : text.alignmentPoint()};
+  return {kind,          style_name(text.textStyle()), text_justification(text), cell(text.textString()),
+          text.height(), placed_point(text)};
 }
 
 text_row row_of_mtext(const OdDbMText& mtext, const char* kind) {

@@ -54,6 +54,9 @@ public:
   // The database's handle seed once it was filled: objects at or above it
   // were added since.
   OdDbHandle seed_after_reading;
+  // Handles the document's own records use from the database's seed up
+  // (a document made for a new drawing); $HANDSEED is written above them.
+  OdDbHandle reserved_seed;
   // False for a drawing written without handles (R12 with $HANDLING 0).
   bool has_handles = true;
   // $ACADVER as a number ("AC1015" gives 1015).

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "platform/sdk/OdDbDatabase.h"
 #include "platform/sdk/OdError.h"
@@ -29,5 +30,11 @@ private:
 // Reads the drawing at `path`; its file name becomes the database's.
 OdDbDatabasePtr odDxfReadFile(const std::string& path);
 // Writes the database to `path` through a temporary file in the same folder
-// that replaces the target only once it is complete.
+// that replaces the target only once it is complete. A database that was
+// not read from DXF is written as an R2000 drawing of its own.
 void odDxfWriteFile(OdDbDatabase* database, const std::string& path);
+
+// The same in memory: a drawing from the bytes of a file (`name` becomes
+// the database's file name), and the bytes odDxfWriteFile would write.
+OdDbDatabasePtr odDxfReadBytes(std::string_view bytes, const std::string& name = std::string());
+std::string odDxfWriteBytes(OdDbDatabase* database);

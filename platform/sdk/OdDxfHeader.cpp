@@ -1,5 +1,6 @@
 #include "platform/sdk/OdDxfHeader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -61,14 +62,18 @@ OdResBuf value_of(const std::string& name, const OdDxfTag& tag) {
   return OdResBuf::string(OdString::fromUtf8(tag.value), tag.code);
 }
 
+bool is_number(const OdResBuf& value) { return value.isReal() || value.isInt16() || value.isInt32(); }
+
 bool same_value(const OdResBuf& a, const OdResBuf& b) {
-  if (a.isReal() || b.isReal()) return (a.isReal() || a.isInt16() || a.isInt32()) && a.getDouble() == b.getDouble();
+  if (a.isReal() || b.isReal()) return is_number(a) && is_number(b) && a.getDouble() == b.getDouble();
   if (a.isInt16() || a.isInt32()) return (b.isInt16() || b.isInt32()) && a.getInt32() == b.getInt32();
   if (a.isString()) return b.isString() && a.getString() == b.getString();
   return false;
 }
 
-std::string text_of(const OdResBuf& value) {
+}  // namespace
+
+std::string od_dxf_header_value_text(const OdResBuf& value) {
   if (value.isReal()) {
     char buffer[32];
     const auto r = std::to_chars(buffer, buffer + sizeof buffer, value.getDouble());
@@ -77,6 +82,8 @@ std::string text_of(const OdResBuf& value) {
   if (value.isInt16() || value.isInt32()) return std::to_string(value.getInt32());
   return value.getString().toUtf8();
 }
+
+namespace {
 
 int version_from(const std::string& acadver) {
   int version = 0;
@@ -130,13 +137,14 @@ OdDxfTags od_dxf_header_for_writing(const OdDxfDocument& document, const OdDxfTa
   OdDxfTags tags = head;
   for (const auto& [name, index] : variable_values(head)) {
     if (name == "HANDSEED") {
-      if (objects_added) tags[index].value = database.handseed().ascii().toUtf8();
+      if (objects_added)
+        tags[index].value = OdDbHandle(std::max<std::uint64_t>(database.handseed(), document.reserved_seed)).ascii().toUtf8();
       continue;
     }
     const auto read = document.header_values.find(name);
     if (read == document.header_values.end()) continue;
     const OdResBuf now = database.getSysVar(OdString::fromUtf8(name));
-    if (!same_value(now, read->second)) tags[index].value = text_of(now);
+    if (!same_value(now, read->second)) tags[index].value = od_dxf_header_value_text(now);
   }
   return tags;
 }

@@ -22,3 +22,7 @@ void od_dxf_read_header(OdDxfDocument& document, OdDbDatabase& database);
 // `objects_added`.
 OdDxfTags od_dxf_header_for_writing(const OdDxfDocument& document, const OdDxfTags& head,
                                     const OdDbDatabase& database, bool objects_added);
+
+// A header variable's value as a DXF value line: reals in their shortest
+// exact form, integers in decimal, strings as they are.
+std::string od_dxf_header_value_text(const OdResBuf& value);

@@ -1,6 +1,7 @@
 // Reading an ASCII DXF file into a database: the document keeps every
 // record's tags, and the records of the kinds the module edits become
 // database objects under their file handles.
+#include <cstdint>
 #include <memory>
 
 #include "platform/sdk/OdDbBlockTableRecord.h"
@@ -46,7 +47,7 @@ public:
     read_blocks();
     read_entities();
     read_objects();
-    odDxfLinkFields(m_context);
+    link_fields();
     m_doc.seed_after_reading = m_db.handseed();
   }
 
@@ -57,6 +58,7 @@ private:
     for (const od_dxf_section& section : m_doc.sections)
       for (const od_dxf_record& record : section.records)
         highest = std::max<std::uint64_t>(highest, od_dxf_record_handle(record.tags));
+    if (highest == UINT64_MAX) throw OdDxfError(eInvalidInput, "the handle FFFFFFFFFFFFFFFF leaves no room for new ones");
     std::uint64_t seed = highest + 1;
     if (const auto it = m_doc.header_values.find("HANDSEED"); it != m_doc.header_values.end())
       seed = std::max<std::uint64_t>(seed, OdDbHandle(it->second.getString()));
@@ -81,6 +83,18 @@ private:
       throw;
     } catch (const OdError& error) {
       throw OdDxfError(error.code(), std::string(record.kind()) + ": " + error.what(), record.tags.front().line);
+    } catch (const std::exception& error) {
+      throw OdDxfError(eInvalidInput, std::string(record.kind()) + ": " + error.what(), record.tags.front().line);
+    }
+  }
+
+  void link_fields() {
+    try {
+      odDxfLinkFields(m_context);
+    } catch (const OdDxfError&) {
+      throw;
+    } catch (const OdError& error) {
+      throw OdDxfError(error.code(), std::string("fields: ") + error.what());
     }
   }
 
@@ -224,12 +238,13 @@ private:
 
 }  // namespace
 
-OdDbDatabasePtr odDxfReadFile(const std::string& path) {
-  const std::string bytes = od_dxf_read_bytes(path);
+OdDbDatabasePtr odDxfReadBytes(std::string_view bytes, const std::string& name) {
   auto document = std::make_shared<OdDxfDocument>(od_dxf_parse_document(bytes));
   OdDbDatabasePtr database = OdDbDatabase::createEmpty();
   database_filler(*document, *database).fill();
-  database->setFilename(OdString::fromUtf8(path));
+  database->setFilename(OdString::fromUtf8(name));
   database->setDxfDocument(std::move(document));
   return database;
 }
+
+OdDbDatabasePtr odDxfReadFile(const std::string& path) { return odDxfReadBytes(od_dxf_read_bytes(path), path); }

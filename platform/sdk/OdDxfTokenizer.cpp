@@ -81,6 +81,14 @@ int width_of(std::string_view text, int code) {
   return formatted_code(code, width) == text ? width : 0;
 }
 
+// The line end most lines use, so a file that mixes them keeps few raw lines.
+std::string usual_line_end(std::string_view bytes) {
+  std::size_t lf = 0, crlf = 0;
+  for (std::size_t i = bytes.find('\n'); i != std::string_view::npos; i = bytes.find('\n', i + 1))
+    (i > 0 && bytes[i - 1] == '\r' ? crlf : lf)++;
+  return crlf > lf ? "\r\n" : "\n";
+}
+
 void remember_if_unusual(od_dxf_line_style& style, const source_line& line, std::string_view expected_text) {
   if (line.text != expected_text || line.end != style.line_end)
     style.raw_lines[line.number] = od_dxf_raw_line{std::string(line.text), std::string(line.end)};
@@ -137,6 +145,7 @@ od_dxf_tokens od_dxf_tokenize(std::string_view bytes) {
   od_dxf_line_style& style = result.style;
   const bool bom = bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
   if (bom) style.prefix = std::string(kUtf8Bom);
+  style.line_end = usual_line_end(bytes);
   line_reader reader(bytes, style.prefix.size());
 
   source_line code_line, value_line;
@@ -146,7 +155,6 @@ od_dxf_tokens od_dxf_tokenize(std::string_view bytes) {
     if (!od_dxf_parse_code(code_line.text, code))
       throw OdDxfError(eInvalidDxfCode, "expected a group code, found " + shown(code_line.text), code_line.number);
     if (first) {
-      style.line_end = code_line.end.empty() ? "\n" : std::string(code_line.end);
       style.code_width = width_of(code_line.text, code);
       first = false;
     }

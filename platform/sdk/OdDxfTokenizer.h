@@ -1,8 +1,8 @@
 // Splitting the bytes of an ASCII DXF file into tags, and remembering how
 // the file writes its lines so that the same tags come out as the same bytes.
 //
-// The file's line end and group-code width are taken from its first line;
-// any line written otherwise (a code padded differently, a stray line end,
+// The file's line end is the one most of its lines use, its group-code
+// width that of its first line; any line written otherwise (a code padded differently, a stray line end,
 // the last line without one) is kept verbatim under its line number, so a
 // file that mixes styles is reproduced too. Values are never trimmed.
 #pragma once

@@ -3,6 +3,7 @@
 // the mapping, erased ones left out and new ones at the end of where their
 // owner's members are written.
 #include <map>
+#include <set>
 #include <vector>
 
 #include "platform/sdk/OdDbBlockTableRecord.h"
@@ -12,6 +13,7 @@
 #include "platform/sdk/OdDxfFile.h"
 #include "platform/sdk/OdDxfFileIo.h"
 #include "platform/sdk/OdDxfHeader.h"
+#include "platform/sdk/OdDxfNewDocument.h"
 #include "platform/sdk/OdDxfObjectMap.h"
 
 namespace {
@@ -27,11 +29,21 @@ struct new_objects {
   bool empty() const { return layout_entities.empty() && members.empty() && others.empty(); }
 };
 
-new_objects collect_new_objects(const OdDbDatabase& db, OdDbHandle seed) {
+// The objects of the document's records, which are written with their records.
+std::set<OdDbObjectId> objects_with_records(const OdDxfDocument& document) {
+  std::set<OdDbObjectId> ids;
+  for (const od_dxf_section& section : document.sections)
+    for (const od_dxf_record& record : section.records)
+      if (record.object.isValid()) ids.insert(record.object);
+  return ids;
+}
+
+new_objects collect_new_objects(const OdDbDatabase& db, const OdDxfDocument& document) {
   new_objects found;
+  const std::set<OdDbObjectId> recorded = objects_with_records(document);
   for (const OdDbObjectId& id : db.objectIds()) {
     const OdDbObject* object = id.peekObject();
-    if (id.getHandle() < seed || !object || object->isErased()) continue;
+    if (id.getHandle() < document.seed_after_reading || !object || object->isErased() || recorded.count(id)) continue;
     const OdDbObjectId owner = object->ownerId();
     if (object->isKindOf(OdDbBlockTableRecord::desc()) || object->isKindOf(OdDbSymbolTable::desc()))
       throw OdDxfError(eNotImplemented, "a new " + class_name(*object) + " (handle " + id.getHandle().ascii().toUtf8() +
@@ -49,7 +61,7 @@ new_objects collect_new_objects(const OdDbDatabase& db, OdDbHandle seed) {
 class dxf_writer {
 public:
   dxf_writer(const OdDxfDocument& document, OdDbDatabase& database)
-      : m_doc(document), m_db(database), m_new(collect_new_objects(database, document.seed_after_reading)) {
+      : m_doc(document), m_db(database), m_new(collect_new_objects(database, document)) {
     m_context.database = &database;
     m_context.version = document.version;
     m_context.recordByHandle = [&document](std::uint64_t handle) { return document.recordByHandle(handle); };
@@ -155,6 +167,9 @@ private:
     } catch (const OdError& error) {
       throw OdDxfError(error.code(), class_name(object) + " " + object.handle().ascii().toUtf8() + ": " + error.what(),
                        line);
+    } catch (const std::exception& error) {
+      throw OdDxfError(eInvalidInput, class_name(object) + " " + object.handle().ascii().toUtf8() + ": " + error.what(),
+                       line);
     }
   }
 
@@ -172,11 +187,15 @@ private:
 
 }  // namespace
 
-void odDxfWriteFile(OdDbDatabase* database, const std::string& path) {
+std::string odDxfWriteBytes(OdDbDatabase* database) {
   if (!database) throw OdDxfError(eNullObjectPointer, "no drawing to write");
-  const std::shared_ptr<OdDxfDocument>& document = database->dxfDocument();
-  if (!document)
-    throw OdDxfError(eNotImplemented, "the drawing was not read from a DXF file; only drawings read from DXF can be written");
-  const std::string bytes = dxf_writer(*document, *database).write();
-  od_dxf_replace_file(path, bytes);
+  // A drawing made in memory is written into a frame made for it each time.
+  const std::shared_ptr<OdDxfDocument> document =
+      database->dxfDocument() ? database->dxfDocument() : od_dxf_new_document(*database);
+  return dxf_writer(*document, *database).write();
+}
+
+void odDxfWriteFile(OdDbDatabase* database, const std::string& path) {
+  // The whole file is made before the target is touched.
+  od_dxf_replace_file(path, odDxfWriteBytes(database));
 }

@@ -172,3 +172,62 @@ TEST_F(DxfDatabase, AVariableSetToTheSameValueKeepsItsOwnSpelling) {
 }
 
 }  // namespace
+
+namespace {
+
+tag_list text_record(const std::string& handle, const tag_list& extra, const std::string& contents) {
+  tag_list tags = {{0, "TEXT"}, {5, handle}};
+  tags.insert(tags.end(), extra.begin(), extra.end());
+  return tags + tag_list{{8, "0"}, {10, "1.0"}, {20, "2.0"}, {30, "0.0"}, {40, "2.5"}, {1, contents}};
+}
+
+TEST_F(DxfDatabase, LayerZeroAndStandardAreTheFilesRecords) {
+  const tag_list tables = {{0, "SECTION"}, {2, "TABLES"},   {0, "TABLE"},  {2, "LAYER"},   {5, "2"},
+                           {0, "LAYER"},   {5, "10"},       {2, "0"},      {70, "0"},      {62, "7"},
+                           {6, "CONTINUOUS"}, {0, "ENDTAB"}, {0, "TABLE"},  {2, "STYLE"},   {5, "3"},
+                           {0, "STYLE"},   {5, "11"},       {2, "Standard"}, {70, "0"},    {40, "0.0"},
+                           {41, "1.0"},    {50, "0.0"},     {71, "0"},     {42, "2.5"},    {3, "txt"},
+                           {4, ""},        {0, "ENDTAB"},   {0, "ENDSEC"}};
+  OdDbDatabasePtr db = read(kR2000Header + tables + kEnd);
+  EXPECT_EQ(std::uint64_t(db->getLayerTableId().getHandle()), 0x2u);
+  EXPECT_EQ(std::uint64_t(db->getTextStyleTableId().getHandle()), 0x3u);
+  EXPECT_EQ(std::uint64_t(db->getLayerZeroId().getHandle()), 0x10u);
+  EXPECT_EQ(std::uint64_t(db->getTextStyleStandardId().getHandle()), 0x11u);
+  EXPECT_EQ(db->layerTable()->recordIds().size(), 1u);
+}
+
+TEST_F(DxfDatabase, EntitiesBelongToTheSpaceOrBlockTheySitIn) {
+  const tag_list blocks = {{0, "SECTION"}, {2, "BLOCKS"}, {0, "BLOCK"}, {5, "21"}, {330, "20"}, {2, "Door"}};
+  const tag_list entities = {{0, "SECTION"}, {2, "ENTITIES"}};
+  OdDbDatabasePtr db = read(kR2000Header + kBlockRecords + blocks + text_record("30", {{330, "20"}}, "in door") +
+                            tag_list{{0, "ENDBLK"}, {5, "22"}, {330, "20"}, {0, "ENDSEC"}} + entities +
+                            text_record("31", {{330, "1F"}}, "model") + text_record("32", {{330, "1B"}}, "paper") +
+                            text_record("33", {{67, "1"}}, "paper by flag") + text_record("34", {}, "model by default") +
+                            tag_list{{0, "ENDSEC"}, {0, "EOF"}});
+  const auto owner_of = [&](std::uint64_t handle) {
+    const OdDbObject* object = db->getOdDbObjectId(OdDbHandle(handle)).peekObject();
+    return object ? object->ownerId() : OdDbObjectId::kNull;
+  };
+  EXPECT_EQ(owner_of(0x30), db->blockTable()->getAt(u"Door"));
+  EXPECT_EQ(owner_of(0x31), db->getModelSpaceId());
+  EXPECT_EQ(owner_of(0x32), db->getPaperSpaceId());
+  EXPECT_EQ(owner_of(0x33), db->getPaperSpaceId());
+  EXPECT_EQ(owner_of(0x34), db->getModelSpaceId());
+  const auto& model = OdDbBlockTableRecordPtr(db->getModelSpaceId().peekObject())->entityIds();
+  ASSERT_EQ(model.size(), 2u);
+  EXPECT_EQ(std::uint64_t(model[0].getHandle()), 0x31u);
+  EXPECT_EQ(std::uint64_t(model[1].getHandle()), 0x34u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DxfDatabase, AHandleThatLeavesNoRoomForNewOnesIsRefused) {
+  tag_list full = kBlockRecords;
+  for (auto& [code, value] : full)
+    if (value == "20") value = "FFFFFFFFFFFFFFFF";
+  EXPECT_THROW(read(kR2000Header + full + kEnd), OdDxfError);
+}
+
+}  // namespace

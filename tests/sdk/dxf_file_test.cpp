@@ -241,11 +241,21 @@ TEST_F(failed_write, ASuccessfulWriteReplacesTheTargetAndKeepsItsMode) {
   EXPECT_EQ(dir.file_count(), 2u);
 }
 
-TEST(DxfFile, ADatabaseThatWasNotReadFromDxfIsRefused) {
-  scratch_dir dir;
-  OdDbDatabasePtr db = OdDbDatabase::createObject();
-  EXPECT_THROW(odDxfWriteFile(db.get(), dir.file("new.dxf").string()), OdDxfError);
-  EXPECT_FALSE(fs::exists(dir.file("new.dxf")));
+}  // namespace
+
+namespace {
+
+TEST(DxfFile, ChangedLinesFollowTheLineEndMostLinesUse) {
+  // The first line ends in LF, every other in CRLF: a changed value takes CRLF.
+  const std::vector<std::string> lines = {"  0", "SECTION", "  2", "HEADER", "  9", "$TEXTSIZE", " 40", "2.5",
+                                          "  0", "ENDSEC",  "  0", "EOF"};
+  const std::string crlf = joined(lines, "\r\n");
+  const std::string mixed = "  0\n" + crlf.substr(5);
+  OdDbDatabasePtr db = odDxfReadBytes(mixed);
+  db->setTEXTSIZE(5.25);
+  std::string expected = mixed;
+  expected.replace(expected.find("2.5\r\n"), 3, "5.25");
+  EXPECT_EQ(odDxfWriteBytes(db.get()), expected);
 }
 
 }  // namespace

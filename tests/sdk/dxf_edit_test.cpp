@@ -1,0 +1,183 @@
+// A drawing read, edited (a text erased, texts added to model space, paper
+// space and a block, a text changed) and written: every other record comes
+// back as read, the new ones where their owner's members are, $HANDSEED
+// moves on, and ezdxf — an independent reader — accepts the result.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "platform/sdk/OdDbBlockTableRecord.h"
+#include "platform/sdk/OdDbText.h"
+#include "platform/sdk/OdDxfDocument.h"
+#include "platform/sdk/OdDxfFile.h"
+#include "tests/sdk/dxf_test_support.h"
+
+namespace {
+
+using namespace dxf_test;
+namespace fs = std::filesystem;
+
+const std::string kDemo = std::string(CADTEXT_SOURCE_DIR) + "/samples/demo.dxf";
+
+// Output of a python3 script run on a drawing; empty when python fails.
+std::string run_python(const scratch_dir& dir, const std::string& script, const fs::path& drawing) {
+  write_bytes(dir.file("check.py"), script);
+  const std::string command =
+      std::string(CADTEXT_PYTHON) + " " + dir.file("check.py").string() + " " + drawing.string() + " 2>&1";
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+    pclose(pipe);
+  }
+  return out;
+}
+
+bool have_ezdxf() {
+  return std::system((std::string(CADTEXT_PYTHON) + " -c 'import ezdxf' >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Handle, owner handle and text of every TEXT, as ezdxf reads them.
+const char* const kEzdxfTexts = R"(import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+for e in doc.entitydb.values():
+    if e.dxftype() == "TEXT":
+        print(e.dxf.handle, e.dxf.owner, e.dxf.text, e.dxf.height, sep="|")
+print("seed", doc.header["$HANDSEED"])
+)";
+
+std::vector<const od_dxf_record*> records_of(const OdDxfDocument& doc, const std::string& section) {
+  std::vector<const od_dxf_record*> records;
+  for (const od_dxf_record& record : doc.section(section)->records) records.push_back(&record);
+  return records;
+}
+
+bool same_tags(const OdDxfTags& a, const OdDxfTags& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const OdDxfTag& x, const OdDxfTag& y) {
+           return x.code == y.code && x.value == y.value;
+         });
+}
+
+OdDbObjectId first_text_in(const OdDbObjectId& block) {
+  for (const OdDbObjectId& id : OdDbBlockTableRecordPtr(block.peekObject())->entityIds())
+    if (id.peekObject()->isKindOf(OdDbText::desc()) && !id.isErased()) return id;
+  return OdDbObjectId::kNull;
+}
+
+OdDbObjectId add_text(OdDbDatabase& db, const OdDbObjectId& block, const OdString& contents) {
+  OdDbTextPtr text = OdDbText::createObject();
+  text->setDatabaseDefaults(&db);
+  text->setTextString(contents);
+  text->setHeight(3.0);
+  text->setPosition(OdGePoint3d(5, 6, 0));
+  OdDbBlockTableRecordPtr owner(block.openObject(OdDb::kForWrite));
+  return owner->appendOdDbEntity(text.get());
+}
+
+struct DxfEdit : ::testing::Test {
+  scratch_dir dir;
+  OdDbDatabasePtr db = odDxfReadFile(kDemo);
+  OdDbHandle erased, model_text, paper_text, block_text;
+
+  void SetUp() override {
+    const OdDbObjectId victim = first_text_in(db->getModelSpaceId());
+    ASSERT_TRUE(victim.isValid()) << "the demo drawing has a TEXT in model space";
+    erased = victim.getHandle();
+    victim.openObject(OdDb::kForWrite)->erase();
+    model_text = add_text(*db, db->getModelSpaceId(), u"Added to model space").getHandle();
+    paper_text = add_text(*db, db->getPaperSpaceId(), u"Added to paper space").getHandle();
+    block_text = add_text(*db, db->blockTable()->getAt(u"TAG"), u"Added to a block").getHandle();
+    odDxfWriteFile(db.get(), dir.file("out.dxf").string());
+  }
+};
+
+TEST_F(DxfEdit, RecordsNobodyTouchedComeBackAsRead) {
+  OdDbDatabasePtr before = odDxfReadFile(kDemo);
+  OdDbDatabasePtr after = odDxfReadFile(dir.file("out.dxf").string());
+  for (const char* section : {"TABLES", "BLOCKS", "ENTITIES", "OBJECTS"}) {
+    std::vector<const od_dxf_record*> old = records_of(*before->dxfDocument(), section);
+    std::vector<const od_dxf_record*> now = records_of(*after->dxfDocument(), section);
+    std::erase_if(old, [&](const od_dxf_record* r) { return od_dxf_record_handle(r->tags) == erased; });
+    std::erase_if(now, [&](const od_dxf_record* r) {
+      const OdDbHandle h = od_dxf_record_handle(r->tags);
+      return h == model_text || h == paper_text || h == block_text;
+    });
+    ASSERT_EQ(old.size(), now.size()) << section;
+    for (std::size_t i = 0; i < old.size(); ++i)
+      EXPECT_TRUE(same_tags(old[i]->tags, now[i]->tags)) << section << " record " << i << " " << old[i]->kind();
+  }
+}
+
+TEST_F(DxfEdit, NewTextsSitWhereTheirOwnersMembersAre) {
+  OdDbDatabasePtr after = odDxfReadFile(dir.file("out.dxf").string());
+  const auto& entities = after->dxfDocument()->section("ENTITIES")->records;
+  ASSERT_GE(entities.size(), 2u);
+  EXPECT_EQ(od_dxf_record_handle(entities[entities.size() - 2].tags), model_text);
+  EXPECT_EQ(od_dxf_record_handle(entities.back().tags), paper_text);
+  // The block's new text comes just before the block's end.
+  const auto& blocks = after->dxfDocument()->section("BLOCKS")->records;
+  const auto at = std::find_if(blocks.begin(), blocks.end(),
+                               [&](const od_dxf_record& r) { return od_dxf_record_handle(r.tags) == block_text; });
+  ASSERT_NE(at, blocks.end());
+  EXPECT_EQ((at + 1)->kind(), "ENDBLK");
+  EXPECT_EQ(after->getOdDbObjectId(block_text).peekObject()->ownerId(), after->blockTable()->getAt(u"TAG"));
+  EXPECT_EQ(after->getOdDbObjectId(paper_text).peekObject()->ownerId(), after->getPaperSpaceId());
+  EXPECT_EQ(after->getOdDbObjectId(model_text).peekObject()->ownerId(), after->getModelSpaceId());
+}
+
+TEST_F(DxfEdit, TheErasedTextIsGoneAndTheSeedLiesAboveTheNewHandles) {
+  OdDbDatabasePtr after = odDxfReadFile(dir.file("out.dxf").string());
+  EXPECT_TRUE(after->getOdDbObjectId(erased).isNull());
+  EXPECT_EQ(after->dxfDocument()->recordByHandle(erased), nullptr);
+  const OdDbHandle seed(after->getSysVar(u"HANDSEED").getString());
+  EXPECT_GT(std::uint64_t(seed), std::uint64_t(block_text));
+  OdDbTextPtr added(after->getOdDbObjectId(model_text).openObject());
+  ASSERT_TRUE(added);
+  EXPECT_EQ(added->textString(), OdString(u"Added to model space"));
+  EXPECT_DOUBLE_EQ(added->height(), 3.0);
+  EXPECT_EQ(added->position(), OdGePoint3d(5, 6, 0));
+}
+
+TEST_F(DxfEdit, EzdxfReadsTheEditedDrawing) {
+  if (!have_ezdxf()) GTEST_SKIP() << "python3 with ezdxf is not installed";
+  const std::string out = run_python(dir, kEzdxfTexts, dir.file("out.dxf"));
+  const OdDbObjectId tag_block = db->blockTable()->getAt(u"TAG");
+  EXPECT_EQ(out.find(erased.ascii().toUtf8() + "|"), std::string::npos) << out;
+  EXPECT_NE(out.find(model_text.ascii().toUtf8() + "|" + db->getModelSpaceId().getHandle().ascii().toUtf8() +
+                     "|Added to model space|3.0"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find(paper_text.ascii().toUtf8() + "|" + db->getPaperSpaceId().getHandle().ascii().toUtf8() +
+                     "|Added to paper space|3.0"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find(block_text.ascii().toUtf8() + "|" + tag_block.getHandle().ascii().toUtf8() + "|Added to a block"),
+            std::string::npos)
+      << out;
+  EXPECT_NE(out.find("seed " + db->handseed().ascii().toUtf8()), std::string::npos) << out;
+}
+
+TEST(DxfEditR12, ADrawingWithoutHandlesGetsNoneForNewTexts) {
+  scratch_dir dir;
+  const std::vector<std::pair<int, std::string>> r12 = {
+      {0, "SECTION"}, {2, "HEADER"},   {9, "$ACADVER"}, {1, "AC1009"}, {9, "$HANDLING"}, {70, "0"},
+      {0, "ENDSEC"},  {0, "SECTION"},  {2, "ENTITIES"}, {0, "TEXT"},   {8, "0"},          {10, "1.0"},
+      {20, "2.0"},    {30, "0.0"},     {40, "2.5"},     {1, "Old"},    {0, "ENDSEC"},     {0, "EOF"}};
+  write_bytes(dir.file("in.dxf"), dxf_text(r12));
+  OdDbDatabasePtr db = odDxfReadFile(dir.file("in.dxf").string());
+  add_text(*db, db->getModelSpaceId(), u"New");
+  odDxfWriteFile(db.get(), dir.file("out.dxf").string());
+  OdDbDatabasePtr after = odDxfReadFile(dir.file("out.dxf").string());
+  const auto& entities = after->dxfDocument()->section("ENTITIES")->records;
+  ASSERT_EQ(entities.size(), 2u);
+  EXPECT_EQ(entities[1].kind(), "TEXT");
+  for (const od_dxf_record& record : entities) EXPECT_EQ(od_dxf_find(record.tags, 5), nullptr);
+  const std::string old_text = dxf_text({r12.begin() + 9, r12.begin() + 16});
+  EXPECT_NE(read_bytes(dir.file("out.dxf")).find(old_text), std::string::npos);
+  if (!have_ezdxf()) GTEST_SKIP() << "python3 with ezdxf is not installed";
+  const std::string out = run_python(dir, kEzdxfTexts, dir.file("out.dxf"));
+  EXPECT_NE(out.find("|Old|2.5"), std::string::npos) << out;
+  EXPECT_NE(out.find("|New|3.0"), std::string::npos) << out;
+}
+
+}  // namespace
