@@ -35,6 +35,10 @@ test: build fuzz-replay
 
 run: build
 	$(BUILD)/app/cadtext --help
+	$(BUILD)/app/cadtext dxf info samples/demo.dxf
+	$(BUILD)/app/cadtext run samples/demo.dxf -o $(BUILD)/demo-edited.dxf \
+	  -c 'justifytext;select all;keyword MC' -c 'TCase;select all;dialog Case mode=title ok'
+	$(BUILD)/app/cadtext dxf info $(BUILD)/demo-edited.dxf
 	$(BUILD)/app/cadtext font measure --font Arial --height 2.5 "Hello, world"
 	$(BUILD)/app/cadtext render --width 60 --height 40 --columns static:2:6 --boxes -o $(BUILD)/sample.svg - < samples/sample.mtext
 	@echo "rendered samples/sample.mtext to $(BUILD)/sample.svg"
