@@ -25,10 +25,12 @@ public:
     if (m_pos >= m_bytes.size()) return false;
     const std::size_t newline = m_bytes.find('\n', m_pos);
     const std::size_t stop = newline == std::string_view::npos ? m_bytes.size() : newline;
+    // Every carriage return before the line feed belongs to the line end, so
+    // no value ever ends in one and a stray "\r\r\n" is written back as read.
     std::size_t text_end = stop;
-    if (newline != std::string_view::npos && stop > m_pos && m_bytes[stop - 1] == '\r') --text_end;
+    while (text_end > m_pos && m_bytes[text_end - 1] == '\r') --text_end;
     line.text = m_bytes.substr(m_pos, text_end - m_pos);
-    line.end = newline == std::string_view::npos ? std::string_view() : m_bytes.substr(text_end, stop + 1 - text_end);
+    line.end = m_bytes.substr(text_end, stop + (newline == std::string_view::npos ? 0 : 1) - text_end);
     line.number = ++m_number;
     m_pos = newline == std::string_view::npos ? m_bytes.size() : stop + 1;
     return true;
