@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/sdk/OdDbBlockTableRecord.h"
 #include "platform/sdk/OdDbText.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/sdk/OdDbBlockTableRecord.h"
 #include "platform/sdk/OdDbLayerTableRecord.h"
