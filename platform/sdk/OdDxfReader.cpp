@@ -136,11 +136,17 @@ private:
     record.mapped = record.object.isValid();
   }
 
+  // Visits the records of every section of that name (a file may repeat one).
+  template <class Visit>
+  void for_records_in(const char* name, Visit&& visit) {
+    for (od_dxf_section& section : m_doc.sections)
+      if (section.name() == name)
+        for (od_dxf_record& record : section.records) visit(record);
+  }
+
   void read_tables() {
-    od_dxf_section* section = m_doc.section("TABLES");
-    if (!section) return;
     OdDbObjectId current, none;
-    for (od_dxf_record& record : section->records) {
+    for_records_in("TABLES", [&](od_dxf_record& record) {
       if (record.kind() == "TABLE") {
         const std::string name = name_in(record);
         OdDbObjectId* table = name == "LAYER" ? &m_layers : name == "STYLE" ? &m_styles
@@ -153,7 +159,7 @@ private:
       } else {
         read_table_record(record, current);
       }
-    }
+    });
   }
 
   // The block a BLOCK record opens: its block record by owner handle or
@@ -187,10 +193,8 @@ private:
   }
 
   void read_blocks() {
-    od_dxf_section* section = m_doc.section("BLOCKS");
-    if (!section) return;
     OdDbObjectId block;
-    for (od_dxf_record& record : section->records) {
+    for_records_in("BLOCKS", [&](od_dxf_record& record) {
       if (record.kind() == "BLOCK") {
         block = block_of(record);
       } else if (record.kind() == "ENDBLK") {
@@ -199,7 +203,7 @@ private:
       } else {
         read_entity(record, block.isValid() ? block : m_db.getModelSpaceId());
       }
-    }
+    });
   }
 
   // Model space, paper space (group 67 = 1) or the block the owner handle names.
@@ -213,21 +217,17 @@ private:
   }
 
   void read_entities() {
-    od_dxf_section* section = m_doc.section("ENTITIES");
-    if (!section) return;
-    for (od_dxf_record& record : section->records) read_entity(record, space_of(record));
+    for_records_in("ENTITIES", [&](od_dxf_record& record) { read_entity(record, space_of(record)); });
   }
 
   void read_objects() {
-    od_dxf_section* section = m_doc.section("OBJECTS");
-    if (!section) return;
-    for (od_dxf_record& record : section->records) {
+    for_records_in("OBJECTS", [&](od_dxf_record& record) {
       OdDbObjectPtr object = mapped(record);
-      if (!object) continue;
+      if (!object) return;
       const OdDxfTag* owner = od_dxf_find(record.tags, 330);
       add(record, object.get(), owner ? m_db.getOdDbObjectId(od_dxf_handle_of(owner->value)) : OdDbObjectId::kNull);
       record.mapped = true;
-    }
+    });
   }
 
   OdDxfDocument& m_doc;

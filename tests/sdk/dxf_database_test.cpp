@@ -231,3 +231,17 @@ TEST_F(DxfDatabase, AHandleThatLeavesNoRoomForNewOnesIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DxfDatabase, ASectionGivenTwiceIsReadBothTimes) {
+  const tag_list twice = kR2000Header + kBlockRecords + tag_list{{0, "SECTION"}, {2, "ENTITIES"}} +
+                         text_record("31", {}, "first") + tag_list{{0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}} +
+                         text_record("32", {}, "second") + tag_list{{0, "ENDSEC"}, {0, "EOF"}};
+  OdDbDatabasePtr db = read(twice);
+  EXPECT_TRUE(db->getOdDbObjectId(OdDbHandle(0x31)).isValid());
+  EXPECT_TRUE(db->getOdDbObjectId(OdDbHandle(0x32)).isValid());
+  EXPECT_EQ(odDxfWriteBytes(db.get()), dxf_text(twice));
+}
+
+}  // namespace
