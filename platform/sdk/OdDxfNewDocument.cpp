@@ -70,10 +70,14 @@ private:
     return section;
   }
 
+  static std::string count_of(const OdDbObjectId& table) {
+    return std::to_string(static_cast<const OdDbSymbolTable*>(table.peekObject())->recordIds().size());
+  }
+
   // A table whose records the writer adds as new objects before its ENDTAB.
   void table(od_dxf_section& section, const char* name, const OdDbObjectId& id) {
     section.records.push_back(record_of({{0, "TABLE"}, {2, name}, {5, hex(id)}, {330, "0"},
-                                         {100, "AcDbSymbolTable"}, {70, "0"}}, id));
+                                         {100, "AcDbSymbolTable"}, {70, count_of(id)}}, id));
     section.records.push_back(record_of({{0, "ENDTAB"}}, OdDbObjectId::kNull, id));
   }
 
@@ -83,7 +87,7 @@ private:
     table(section, "STYLE", m_db.getTextStyleTableId());
     const OdDbObjectId blocks = m_db.getBlockTableId();
     section.records.push_back(record_of({{0, "TABLE"}, {2, "BLOCK_RECORD"}, {5, hex(blocks)}, {330, "0"},
-                                         {100, "AcDbSymbolTable"}, {70, "0"}}, blocks));
+                                         {100, "AcDbSymbolTable"}, {70, count_of(blocks)}}, blocks));
     for (const OdDbObjectId& id : m_db.blockTable()->recordIds()) {
       const auto* block = static_cast<const OdDbBlockTableRecord*>(id.peekObject());
       section.records.push_back(record_of({{0, "BLOCK_RECORD"}, {5, hex(id)}, {330, hex(blocks)},
