@@ -1,7 +1,8 @@
 // Writing a database back to the ASCII DXF file it was read from: records
 // in the order read, unchanged ones as read, the module's objects through
 // the mapping, erased ones left out and new ones at the end of where their
-// owner's members are written.
+// owner's members are written. A database made in memory is written the
+// same way into a frame made for it (OdDxfNewDocument.h).
 #include <map>
 #include <set>
 #include <vector>
