@@ -138,7 +138,8 @@ OdDxfTags od_dxf_header_for_writing(const OdDxfDocument& document, const OdDxfTa
   for (const auto& [name, index] : variable_values(head)) {
     if (name == "HANDSEED") {
       if (objects_added)
-        tags[index].value = OdDbHandle(std::max<std::uint64_t>(database.handseed(), document.reserved_seed)).ascii().toUtf8();
+        tags[index].value =
+            OdDbHandle(std::max<std::uint64_t>(database.handseed(), document.reserved_seed)).ascii().toUtf8();
       continue;
     }
     const auto read = document.header_values.find(name);

@@ -58,7 +58,8 @@ private:
     for (const od_dxf_section& section : m_doc.sections)
       for (const od_dxf_record& record : section.records)
         highest = std::max<std::uint64_t>(highest, od_dxf_record_handle(record.tags));
-    if (highest == UINT64_MAX) throw OdDxfError(eInvalidInput, "the handle FFFFFFFFFFFFFFFF leaves no room for new ones");
+    if (highest == UINT64_MAX)
+      throw OdDxfError(eInvalidInput, "the handle FFFFFFFFFFFFFFFF leaves no room for new ones");
     std::uint64_t seed = highest + 1;
     if (const auto it = m_doc.header_values.find("HANDSEED"); it != m_doc.header_values.end())
       seed = std::max<std::uint64_t>(seed, OdDbHandle(it->second.getString()));
