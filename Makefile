@@ -20,21 +20,27 @@ build: configure
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCADTEXT_FUZZ=ON -DBUILD_TESTING=OFF -DCADTEXT_BENCH=OFF $(LAUNCHER)
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target content_fuzzer
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target content_fuzzer dxf_fuzzer
 
-# Replays the kept corpus under the sanitizers: every input once.
+# Replays the kept corpora under the sanitizers: every input once.
 fuzz-replay: fuzz-build
 	$(FUZZ_BUILD)/fuzz/content_fuzzer -runs=0 fuzz/corpus
+	$(FUZZ_BUILD)/fuzz/dxf_fuzzer -runs=0 fuzz/dxf-corpus
 
-# Grows the corpus for FUZZ_SECONDS.
+# Grows the corpora for FUZZ_SECONDS each.
 fuzz: fuzz-build
 	$(FUZZ_BUILD)/fuzz/content_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=2048 fuzz/corpus
+	$(FUZZ_BUILD)/fuzz/dxf_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=20000 fuzz/dxf-corpus
 
 test: build fuzz-replay
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 run: build
 	$(BUILD)/app/cadtext --help
+	$(BUILD)/app/cadtext dxf info samples/demo.dxf
+	$(BUILD)/app/cadtext run samples/demo.dxf -o $(BUILD)/demo-edited.dxf \
+	  -c 'justifytext;select all;keyword MC' -c 'TCase;select all;dialog Case mode=title ok'
+	$(BUILD)/app/cadtext dxf info $(BUILD)/demo-edited.dxf
 	$(BUILD)/app/cadtext font measure --font Arial --height 2.5 "Hello, world"
 	$(BUILD)/app/cadtext render --width 60 --height 40 --columns static:2:6 --boxes -o $(BUILD)/sample.svg - < samples/sample.mtext
 	@echo "rendered samples/sample.mtext to $(BUILD)/sample.svg"

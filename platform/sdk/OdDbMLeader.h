@@ -12,7 +12,7 @@ class OdDbMLeader : public OdDbEntity {
   ODRX_DECLARE_MEMBERS(OdDbMLeader);
 
 public:
-  enum ContentType { kNoneContent = 0, kBlockContent = 1, kMTextContent = 2, kToleranceContent = 3 };
+  enum ContentType : int { kNoneContent = 0, kBlockContent = 1, kMTextContent = 2, kToleranceContent = 3 };
   struct od_block_attribute {
     OdString tag;
     OdString value;

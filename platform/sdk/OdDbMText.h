@@ -18,12 +18,12 @@ class OdDbMText : public OdDbEntity {
   ODRX_DECLARE_MEMBERS(OdDbMText);
 
 public:
-  enum AttachmentPoint {
+  enum AttachmentPoint : int {
     kTopLeft = 1, kTopCenter, kTopRight, kMiddleLeft, kMiddleCenter, kMiddleRight,
     kBottomLeft, kBottomCenter, kBottomRight,
   };
-  enum ColumnType { kNoColumns = 0, kStaticColumns = 1, kDynamicColumns = 2 };
-  enum LineSpacingStyle { kAtLeast = 1, kExactly = 2 };
+  enum ColumnType : int { kNoColumns = 0, kStaticColumns = 1, kDynamicColumns = 2 };
+  enum LineSpacingStyle : int { kAtLeast = 1, kExactly = 2 };
 
   const OdString& contents() const { return m_contents; }
   void setContents(const OdString& text) { assertWriteEnabled(); m_contents = text; }

@@ -17,8 +17,8 @@
 #include "platform/sdk/OdGeMatrix3d.h"
 #include "platform/sdk/OdGiTextStyle.h"
 
-enum OdTextHorzMode { kTextLeft = 0, kTextCenter = 1, kTextRight = 2, kTextAlign = 3, kTextMid = 4, kTextFit = 5 };
-enum OdTextVertMode { kTextBase = 0, kTextBottom = 1, kTextVertMid = 2, kTextTop = 3 };
+enum OdTextHorzMode : int { kTextLeft = 0, kTextCenter = 1, kTextRight = 2, kTextAlign = 3, kTextMid = 4, kTextFit = 5 };
+enum OdTextVertMode : int { kTextBase = 0, kTextBottom = 1, kTextVertMid = 2, kTextTop = 3 };
 
 // The measured box of a text in its own plane (baseline along +x from the
 // start point, +y up), in drawing units.

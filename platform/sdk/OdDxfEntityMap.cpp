@@ -68,7 +68,9 @@ OdDxfTags odDxfNewRecord(const OdDbObject& object, const std::string& type,
 
 OdDbObjectId odDxfTextStyleByName(const OdString& name, const OdDxfContext& context) {
   if (!context.database || name.isEmpty()) return OdDbObjectId::kNull;
-  return context.database->textStyleTable()->getAt(name);
+  // A damaged file may hold texts before (or without) its style table.
+  const OdDbSymbolTablePtr styles = context.database->textStyleTable();
+  return styles.isNull() ? OdDbObjectId::kNull : styles->getAt(name);
 }
 
 OdString odDxfTextStyleName(const OdDbObjectId& style) {
