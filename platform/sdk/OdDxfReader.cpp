@@ -120,20 +120,20 @@ private:
     table->add(object);
   }
 
-  void read_table_record(od_dxf_record& record, OdDbObjectId& current) {
+  void read_table_record(od_dxf_record& record, const std::string& table_kind, OdDbObjectId& current) {
     if (record.kind() == "BLOCK_RECORD") {
       OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
       block->setName(OdString::fromUtf8(name_in(record)));
       add_table_record(record, block.get(), m_blocks);
       return;
     }
+    // Only records of the table's own kind are mapped: anything misplaced
+    // among the tables stays tags, since the database's tables are not
+    // settled yet.
+    if (record.kind() != table_kind) return;
     OdDbObjectPtr object = mapped(record);
-    if (!object) return;
-    if (!is_kind(object.get(), OdDbSymbolTableRecord::desc())) {
-      add(record, object.get(), current);
-    } else {
-      add_table_record(record, static_cast<OdDbSymbolTableRecord*>(object.get()), table_for(object.get(), current));
-    }
+    if (!object || !is_kind(object.get(), OdDbSymbolTableRecord::desc())) return;
+    add_table_record(record, static_cast<OdDbSymbolTableRecord*>(object.get()), table_for(object.get(), current));
     record.mapped = record.object.isValid();
   }
 
@@ -147,9 +147,10 @@ private:
 
   void read_tables() {
     OdDbObjectId current, none;
+    std::string name;
     for_records_in("TABLES", [&](od_dxf_record& record) {
       if (record.kind() == "TABLE") {
-        const std::string name = name_in(record);
+        name = name_in(record);
         OdDbObjectId* table = name == "LAYER" ? &m_layers : name == "STYLE" ? &m_styles
                             : name == "BLOCK_RECORD" ? &m_blocks : &none;
         if (table != &none && table->isNull()) *table = new_table(&record);
@@ -157,8 +158,9 @@ private:
       } else if (record.kind() == "ENDTAB") {
         record.container = current;
         current = OdDbObjectId::kNull;
+        name.clear();
       } else {
-        read_table_record(record, current);
+        read_table_record(record, name, current);
       }
     });
   }

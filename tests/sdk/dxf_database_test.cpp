@@ -247,3 +247,16 @@ TEST_F(DxfDatabase, ASectionGivenTwiceIsReadBothTimes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DxfDatabase, ATextAmongTheTablesStaysTags) {
+  const tag_list misplaced = kR2000Header +
+                             tag_list{{0, "SECTION"}, {2, "TABLES"}, {0, "TABLE"}, {2, "STYLE"}, {5, "3"}} +
+                             text_record("40", {}, "lost") + tag_list{{0, "ENDTAB"}, {0, "ENDSEC"}} + kEnd;
+  OdDbDatabasePtr db = read(misplaced);
+  EXPECT_TRUE(db->getOdDbObjectId(OdDbHandle(0x40)).isNull());
+  EXPECT_EQ(odDxfWriteBytes(db.get()), dxf_text(misplaced));
+}
+
+}  // namespace
