@@ -20,24 +20,6 @@ namespace fs = std::filesystem;
 
 const std::string kDemo = std::string(CADTEXT_SOURCE_DIR) + "/samples/demo.dxf";
 
-// Output of a python3 script run on a drawing; empty when python fails.
-std::string run_python(const scratch_dir& dir, const std::string& script, const fs::path& drawing) {
-  write_bytes(dir.file("check.py"), script);
-  const std::string command =
-      std::string(CADTEXT_PYTHON) + " " + dir.file("check.py").string() + " " + drawing.string() + " 2>&1";
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
-    pclose(pipe);
-  }
-  return out;
-}
-
-bool have_ezdxf() {
-  return std::system((std::string(CADTEXT_PYTHON) + " -c 'import ezdxf' >/dev/null 2>&1").c_str()) == 0;
-}
-
 // Handle, owner handle and text of every TEXT, as ezdxf reads them.
 const char* const kEzdxfTexts = R"(import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])

@@ -84,9 +84,8 @@ TEST_F(DxfFieldLink, AnOldTextsRecordOnlyGainsItsDictionaryGroup) {
 }
 
 TEST_F(DxfFieldLink, EzdxfFollowsTheDictionariesToTheFields) {
-  if (std::system((std::string(CADTEXT_PYTHON) + " -c 'import ezdxf' >/dev/null 2>&1").c_str()) != 0)
-    GTEST_SKIP() << "python3 with ezdxf is not installed";
-  write_bytes(dir.file("check.py"), R"(import sys, ezdxf
+  if (!have_ezdxf()) GTEST_SKIP() << "python3 with ezdxf is not installed";
+  const std::string out = run_python(dir, R"(import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 for e in doc.modelspace():
     if e.has_extension_dict:
@@ -97,15 +96,7 @@ for e in doc.modelspace():
               fields.dxf.owner == xdict.dictionary.dxf.handle, xdict.dictionary.dxf.owner == e.dxf.handle)
 auditor = doc.audit()
 print("audit", len(auditor.errors))
-)");
-  std::string out;
-  const std::string command = std::string(CADTEXT_PYTHON) + " " + dir.file("check.py").string() + " " +
-                              dir.file("out.dxf").string() + " 2>&1";
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
-    pclose(pipe);
-  }
+)", dir.file("out.dxf"));
   EXPECT_NE(out.find(new_mtext.ascii().toUtf8() + " FIELD True True True\n"), std::string::npos) << out;
   EXPECT_NE(out.find(old_text.ascii().toUtf8() + " FIELD True True True\n"), std::string::npos) << out;
   EXPECT_NE(out.find("audit 0\n"), std::string::npos) << out;

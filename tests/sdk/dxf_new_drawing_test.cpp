@@ -85,9 +85,8 @@ TEST_F(DxfNewDrawing, WritingAgainGivesTheSameBytesAndLeavesTheDatabaseAlone) {
 }
 
 TEST_F(DxfNewDrawing, EzdxfFindsEveryObject) {
-  if (std::system((std::string(CADTEXT_PYTHON) + " -c 'import ezdxf' >/dev/null 2>&1").c_str()) != 0)
-    GTEST_SKIP() << "python3 with ezdxf is not installed";
-  write_bytes(dir.file("check.py"), R"(import sys, ezdxf
+  if (!have_ezdxf()) GTEST_SKIP() << "python3 with ezdxf is not installed";
+  const std::string out = run_python(dir, R"(import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 for e in doc.modelspace():
     value = e.dxf.text if e.dxftype() == "TEXT" else e.dxf.char_height
@@ -98,15 +97,7 @@ for e in doc.entitydb.values():
         print("paper", e.dxftype(), e.dxf.text, sep="|")
 print("layers", sorted(layer.dxf.name for layer in doc.layers))
 print("textsize", doc.header["$TEXTSIZE"])
-)");
-  std::string out;
-  const std::string command = std::string(CADTEXT_PYTHON) + " " + dir.file("check.py").string() + " " +
-                              dir.file("new.dxf").string() + " 2>&1";
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
-    pclose(pipe);
-  }
+)", dir.file("new.dxf"));
   EXPECT_NE(out.find("model|TEXT|0|In model space\n"), std::string::npos) << out;
   EXPECT_NE(out.find("model|MTEXT|Notes|3.0\n"), std::string::npos) << out;
   EXPECT_NE(out.find("paper|TEXT|In paper space\n"), std::string::npos) << out;
