@@ -155,13 +155,27 @@ private:
     const OdDbObject* object = record.object.peekObject();
     if (record.object.isValid() && (!object || object->isErased())) return;
     if (!record.mapped) {
-      write_tags(record.tags);
+      write_tags(record.kind() == "TABLE" ? counted_table(record) : record.tags);
       return;
     }
     OdDxfTags tags = tags_of(*object, record.tags, record.tags.front().line);
     m_links.add_to_record(*object, tags);
     if (!m_doc.has_handles && !od_dxf_find(record.tags, 5)) drop_handles(tags);
     write_tags(tags);
+  }
+
+  // A table's entry count (group 70) grows by the records added to it.
+  OdDxfTags counted_table(const od_dxf_record& record) const {
+    OdDxfTags tags = record.tags;
+    const auto added = m_new.members.find(record.object);
+    if (added == m_new.members.end() || record.object.isNull()) return tags;
+    for (OdDxfTag& tag : tags)
+      if (tag.code == 70) {
+        int count = 0;
+        if (od_dxf_parse_code(tag.value, count)) tag.value = std::to_string(count + static_cast<int>(added->second.size()));
+        break;
+      }
+    return tags;
   }
 
   void write_new(const std::vector<OdDbObjectId>& ids) {

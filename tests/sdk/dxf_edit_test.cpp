@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "platform/sdk/OdDbBlockTableRecord.h"
+#include "platform/sdk/OdDbLayerTableRecord.h"
 #include "platform/sdk/OdDbText.h"
 #include "platform/sdk/OdDxfDocument.h"
 #include "platform/sdk/OdDxfFile.h"
@@ -161,6 +162,31 @@ TEST(DxfEditR12, ADrawingWithoutHandlesGetsNoneForNewTexts) {
   const std::string out = run_python(dir, kEzdxfTexts, dir.file("out.dxf"));
   EXPECT_NE(out.find("|Old|2.5"), std::string::npos) << out;
   EXPECT_NE(out.find("|New|3.0"), std::string::npos) << out;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DxfEditTables, ANewLayerGoesBeforeItsTablesEndAndIsCounted) {
+  const auto layer_count = [](const OdDbDatabase& db) {
+    for (const od_dxf_record& r : db.dxfDocument()->section("TABLES")->records)
+      if (r.kind() == "TABLE" && od_dxf_find(r.tags, 2)->value == "LAYER") return od_dxf_find(r.tags, 70)->value;
+    return std::string("(no layer table)");
+  };
+  OdDbDatabasePtr db = odDxfReadFile(kDemo);
+  const int layers = std::stoi(layer_count(*db));
+  OdDbLayerTableRecordPtr layer = OdDbLayerTableRecord::createObject();
+  layer->setName(u"Added");
+  const OdDbHandle handle = db->layerTable()->add(layer.get()).getHandle();
+  OdDbDatabasePtr after = odDxfReadBytes(odDxfWriteBytes(db.get()));
+  EXPECT_EQ(after->layerTable()->getAt(u"Added").getHandle(), handle);
+  const auto& tables = after->dxfDocument()->section("TABLES")->records;
+  const auto at = std::find_if(tables.begin(), tables.end(),
+                               [&](const od_dxf_record& r) { return od_dxf_record_handle(r.tags) == handle; });
+  ASSERT_NE(at, tables.end());
+  EXPECT_EQ((at + 1)->kind(), "ENDTAB");
+  EXPECT_EQ(layer_count(*after), std::to_string(layers + 1));
 }
 
 }  // namespace
