@@ -172,7 +172,8 @@ private:
     for (OdDxfTag& tag : tags)
       if (tag.code == 70) {
         int count = 0;
-        if (od_dxf_parse_code(tag.value, count)) tag.value = std::to_string(count + static_cast<int>(added->second.size()));
+        if (od_dxf_parse_code(tag.value, count))
+          tag.value = std::to_string(count + static_cast<int>(added->second.size()));
         break;
       }
     return tags;
