@@ -54,8 +54,9 @@ private:
                        at_end() ? end_line() : m_tags[m_pos].line);
     const std::string name(value_at(m_pos));
     od_dxf_section section;
-    section.head.assign(m_tags.begin() + static_cast<long>(start), m_tags.begin() + static_cast<long>(next_zero(m_pos)));
-    m_pos = next_zero(m_pos);
+    const std::size_t first_record = next_zero(m_pos);
+    section.head.assign(m_tags.begin() + static_cast<long>(start), m_tags.begin() + static_cast<long>(first_record));
+    m_pos = first_record;
     while (true) {
       if (at_end())
         throw OdDxfError(eInvalidInput,

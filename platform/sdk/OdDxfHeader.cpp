@@ -133,12 +133,11 @@ void od_dxf_read_header(OdDxfDocument& document, OdDbDatabase& database) {
 }
 
 OdDxfTags od_dxf_header_for_writing(const OdDxfDocument& document, const OdDxfTags& head,
-                                    const OdDbDatabase& database, bool objects_added) {
+                                    const OdDbDatabase& database, OdDbHandle new_seed) {
   OdDxfTags tags = head;
   for (const auto& [name, index] : variable_values(head)) {
     if (name == "HANDSEED") {
-      if (objects_added)
-        tags[index].value = OdDbHandle(std::max<std::uint64_t>(database.handseed(), document.reserved_seed)).ascii().toUtf8();
+      if (!new_seed.isNull()) tags[index].value = new_seed.ascii().toUtf8();
       continue;
     }
     const auto read = document.header_values.find(name);

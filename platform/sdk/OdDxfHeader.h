@@ -18,10 +18,9 @@ class OdDbDatabase;
 void od_dxf_read_header(OdDxfDocument& document, OdDbDatabase& database);
 
 // The HEADER section's head tags to write: variables the module changed get
-// the database's values, and $HANDSEED the database's seed when
-// `objects_added`.
+// the database's values, and $HANDSEED `new_seed` unless that is null.
 OdDxfTags od_dxf_header_for_writing(const OdDxfDocument& document, const OdDxfTags& head,
-                                    const OdDbDatabase& database, bool objects_added);
+                                    const OdDbDatabase& database, OdDbHandle new_seed);
 
 // A header variable's value as a DXF value line: reals in their shortest
 // exact form, integers in decimal, strings as they are.

@@ -1,6 +1,7 @@
 #include "platform/sdk/OdDxfNewDocument.h"
 
 #include <utility>
+#include <vector>
 
 #include "platform/sdk/OdDbBlockTableRecord.h"
 #include "platform/sdk/OdDbDatabase.h"
@@ -38,7 +39,7 @@ public:
     document->style.line_end = "\r\n";
     document->version = 1015;
     document->seed_after_reading = OdDbHandle(1);  // every object of the database is written as new
-    document->sections = {header(), tables(), blocks(), section_of("ENTITIES"), objects()};
+    document->sections = {header(), section_of("CLASSES"), tables(), blocks(), section_of("ENTITIES"), objects()};
     document->eof = {OdDxfTag{0, "EOF", 0}};
     document->reserved_seed = m_next;
     document->index_handles();
@@ -70,20 +71,61 @@ private:
     return section;
   }
 
+  static std::string count_of(const OdDbObjectId& table) {
+    return std::to_string(static_cast<const OdDbSymbolTable*>(table.peekObject())->recordIds().size());
+  }
+
+  // A table the database does not model, with the entries drawing programs
+  // expect in every drawing; each entry is given after its handle and owner.
+  void fixed_table(od_dxf_section& section, const char* name, const char* subclass,
+                   std::vector<std::vector<std::pair<int, std::string>>> entries, int handle_code = 5) {
+    const std::string table = next_handle();
+    section.records.push_back(record_of({{0, "TABLE"}, {2, name}, {5, table}, {330, "0"}, {100, "AcDbSymbolTable"},
+                                         {70, std::to_string(entries.size())}}));
+    for (const auto& entry : entries) {
+      od_dxf_record record = record_of({{0, name}, {handle_code, next_handle()}, {330, table},
+                                        {100, "AcDbSymbolTableRecord"}, {100, subclass}});
+      for (const auto& [code, value] : entry) record.tags.push_back(OdDxfTag{code, value, 0});
+      section.records.push_back(std::move(record));
+    }
+    section.records.push_back(record_of({{0, "ENDTAB"}}));
+  }
+
+  void fixed_tables_before(od_dxf_section& section) {
+    fixed_table(section, "VPORT", "AcDbViewportTableRecord",
+                {{{2, "*ACTIVE"}, {70, "0"}, {10, "0.0"}, {20, "0.0"}, {11, "1.0"}, {21, "1.0"}, {12, "0.0"},
+                  {22, "0.0"}, {40, "100.0"}, {41, "1.5"}}});
+    const auto line_type = [](const char* name, const char* description) {
+      return std::vector<std::pair<int, std::string>>{{2, name}, {70, "0"}, {3, description}, {72, "65"},
+                                                      {73, "0"}, {40, "0.0"}};
+    };
+    fixed_table(section, "LTYPE", "AcDbLinetypeTableRecord",
+                {line_type("ByBlock", ""), line_type("ByLayer", ""), line_type("Continuous", "Solid line")});
+  }
+
+  void fixed_tables_after(od_dxf_section& section) {
+    fixed_table(section, "VIEW", "AcDbViewTableRecord", {});
+    fixed_table(section, "UCS", "AcDbUCSTableRecord", {});
+    fixed_table(section, "APPID", "AcDbRegAppTableRecord", {{{2, "ACAD"}, {70, "0"}}});
+    fixed_table(section, "DIMSTYLE", "AcDbDimStyleTableRecord", {{{2, "Standard"}, {70, "0"}}}, 105);
+  }
+
   // A table whose records the writer adds as new objects before its ENDTAB.
   void table(od_dxf_section& section, const char* name, const OdDbObjectId& id) {
     section.records.push_back(record_of({{0, "TABLE"}, {2, name}, {5, hex(id)}, {330, "0"},
-                                         {100, "AcDbSymbolTable"}, {70, "0"}}, id));
+                                         {100, "AcDbSymbolTable"}, {70, count_of(id)}}, id));
     section.records.push_back(record_of({{0, "ENDTAB"}}, OdDbObjectId::kNull, id));
   }
 
   od_dxf_section tables() {
     od_dxf_section section = section_of("TABLES");
+    fixed_tables_before(section);
     table(section, "LAYER", m_db.getLayerTableId());
     table(section, "STYLE", m_db.getTextStyleTableId());
+    fixed_tables_after(section);
     const OdDbObjectId blocks = m_db.getBlockTableId();
     section.records.push_back(record_of({{0, "TABLE"}, {2, "BLOCK_RECORD"}, {5, hex(blocks)}, {330, "0"},
-                                         {100, "AcDbSymbolTable"}, {70, "0"}}, blocks));
+                                         {100, "AcDbSymbolTable"}, {70, count_of(blocks)}}, blocks));
     for (const OdDbObjectId& id : m_db.blockTable()->recordIds()) {
       const auto* block = static_cast<const OdDbBlockTableRecord*>(id.peekObject());
       section.records.push_back(record_of({{0, "BLOCK_RECORD"}, {5, hex(id)}, {330, hex(blocks)},
@@ -112,8 +154,11 @@ private:
 
   od_dxf_section objects() {
     od_dxf_section section = section_of("OBJECTS");
-    section.records.push_back(
-        record_of({{0, "DICTIONARY"}, {5, next_handle()}, {330, "0"}, {100, "AcDbDictionary"}, {281, "1"}}));
+    const std::string root = next_handle(), groups = next_handle();
+    section.records.push_back(record_of({{0, "DICTIONARY"}, {5, root}, {330, "0"}, {100, "AcDbDictionary"},
+                                         {281, "1"}, {3, "ACAD_GROUP"}, {350, groups}}));
+    section.records.push_back(record_of({{0, "DICTIONARY"}, {5, groups}, {330, root}, {100, "AcDbDictionary"},
+                                         {281, "1"}}));
     return section;
   }
 

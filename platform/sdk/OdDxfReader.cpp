@@ -58,7 +58,8 @@ private:
     for (const od_dxf_section& section : m_doc.sections)
       for (const od_dxf_record& record : section.records)
         highest = std::max<std::uint64_t>(highest, od_dxf_record_handle(record.tags));
-    if (highest == UINT64_MAX) throw OdDxfError(eInvalidInput, "the handle FFFFFFFFFFFFFFFF leaves no room for new ones");
+    if (highest == UINT64_MAX)
+      throw OdDxfError(eInvalidInput, "the handle FFFFFFFFFFFFFFFF leaves no room for new ones");
     std::uint64_t seed = highest + 1;
     if (const auto it = m_doc.header_values.find("HANDSEED"); it != m_doc.header_values.end())
       seed = std::max<std::uint64_t>(seed, OdDbHandle(it->second.getString()));
@@ -119,30 +120,37 @@ private:
     table->add(object);
   }
 
-  void read_table_record(od_dxf_record& record, OdDbObjectId& current) {
+  void read_table_record(od_dxf_record& record, const std::string& table_kind, OdDbObjectId& current) {
     if (record.kind() == "BLOCK_RECORD") {
       OdDbBlockTableRecordPtr block = OdDbBlockTableRecord::createObject();
       block->setName(OdString::fromUtf8(name_in(record)));
       add_table_record(record, block.get(), m_blocks);
       return;
     }
+    // Only records of the table's own kind are mapped: anything misplaced
+    // among the tables stays tags, since the database's tables are not
+    // settled yet.
+    if (record.kind() != table_kind) return;
     OdDbObjectPtr object = mapped(record);
-    if (!object) return;
-    if (!is_kind(object.get(), OdDbSymbolTableRecord::desc())) {
-      add(record, object.get(), current);
-    } else {
-      add_table_record(record, static_cast<OdDbSymbolTableRecord*>(object.get()), table_for(object.get(), current));
-    }
+    if (!object || !is_kind(object.get(), OdDbSymbolTableRecord::desc())) return;
+    add_table_record(record, static_cast<OdDbSymbolTableRecord*>(object.get()), table_for(object.get(), current));
     record.mapped = record.object.isValid();
   }
 
+  // Visits the records of every section of that name (a file may repeat one).
+  template <class Visit>
+  void for_records_in(const char* name, Visit&& visit) {
+    for (od_dxf_section& section : m_doc.sections)
+      if (section.name() == name)
+        for (od_dxf_record& record : section.records) visit(record);
+  }
+
   void read_tables() {
-    od_dxf_section* section = m_doc.section("TABLES");
-    if (!section) return;
     OdDbObjectId current, none;
-    for (od_dxf_record& record : section->records) {
+    std::string name;
+    for_records_in("TABLES", [&](od_dxf_record& record) {
       if (record.kind() == "TABLE") {
-        const std::string name = name_in(record);
+        name = name_in(record);
         OdDbObjectId* table = name == "LAYER" ? &m_layers : name == "STYLE" ? &m_styles
                             : name == "BLOCK_RECORD" ? &m_blocks : &none;
         if (table != &none && table->isNull()) *table = new_table(&record);
@@ -150,10 +158,11 @@ private:
       } else if (record.kind() == "ENDTAB") {
         record.container = current;
         current = OdDbObjectId::kNull;
+        name.clear();
       } else {
-        read_table_record(record, current);
+        read_table_record(record, name, current);
       }
-    }
+    });
   }
 
   // The block a BLOCK record opens: its block record by owner handle or
@@ -187,10 +196,8 @@ private:
   }
 
   void read_blocks() {
-    od_dxf_section* section = m_doc.section("BLOCKS");
-    if (!section) return;
     OdDbObjectId block;
-    for (od_dxf_record& record : section->records) {
+    for_records_in("BLOCKS", [&](od_dxf_record& record) {
       if (record.kind() == "BLOCK") {
         block = block_of(record);
       } else if (record.kind() == "ENDBLK") {
@@ -199,7 +206,7 @@ private:
       } else {
         read_entity(record, block.isValid() ? block : m_db.getModelSpaceId());
       }
-    }
+    });
   }
 
   // Model space, paper space (group 67 = 1) or the block the owner handle names.
@@ -213,21 +220,17 @@ private:
   }
 
   void read_entities() {
-    od_dxf_section* section = m_doc.section("ENTITIES");
-    if (!section) return;
-    for (od_dxf_record& record : section->records) read_entity(record, space_of(record));
+    for_records_in("ENTITIES", [&](od_dxf_record& record) { read_entity(record, space_of(record)); });
   }
 
   void read_objects() {
-    od_dxf_section* section = m_doc.section("OBJECTS");
-    if (!section) return;
-    for (od_dxf_record& record : section->records) {
+    for_records_in("OBJECTS", [&](od_dxf_record& record) {
       OdDbObjectPtr object = mapped(record);
-      if (!object) continue;
+      if (!object) return;
       const OdDxfTag* owner = od_dxf_find(record.tags, 330);
       add(record, object.get(), owner ? m_db.getOdDbObjectId(od_dxf_handle_of(owner->value)) : OdDbObjectId::kNull);
       record.mapped = true;
-    }
+    });
   }
 
   OdDxfDocument& m_doc;

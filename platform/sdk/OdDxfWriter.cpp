@@ -1,7 +1,9 @@
 // Writing a database back to the ASCII DXF file it was read from: records
 // in the order read, unchanged ones as read, the module's objects through
 // the mapping, erased ones left out and new ones at the end of where their
-// owner's members are written.
+// owner's members are written. A database made in memory is written the
+// same way into a frame made for it (OdDxfNewDocument.h).
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -9,7 +11,9 @@
 #include "platform/sdk/OdDbBlockTableRecord.h"
 #include "platform/sdk/OdDbDatabase.h"
 #include "platform/sdk/OdDbEntity.h"
+#include "platform/sdk/OdDbField.h"
 #include "platform/sdk/OdDxfDocument.h"
+#include "platform/sdk/OdDxfFieldLinks.h"
 #include "platform/sdk/OdDxfFile.h"
 #include "platform/sdk/OdDxfFileIo.h"
 #include "platform/sdk/OdDxfHeader.h"
@@ -61,7 +65,11 @@ new_objects collect_new_objects(const OdDbDatabase& db, const OdDxfDocument& doc
 class dxf_writer {
 public:
   dxf_writer(const OdDxfDocument& document, OdDbDatabase& database)
-      : m_doc(document), m_db(database), m_new(collect_new_objects(database, document)) {
+      : m_doc(document),
+        m_db(database),
+        m_new(collect_new_objects(database, document)),
+        m_links(database, document, m_new.others,
+                OdDbHandle(std::max<std::uint64_t>(database.handseed(), document.reserved_seed))) {
     m_context.database = &database;
     m_context.version = document.version;
     m_context.recordByHandle = [&document](std::uint64_t handle) { return document.recordByHandle(handle); };
@@ -90,14 +98,16 @@ private:
 
   void write_section(const od_dxf_section& section) {
     const std::string name = section.name();
-    write_tags(name == "HEADER" ? od_dxf_header_for_writing(m_doc, section.head, m_db, !m_new.empty())
-                                : section.head);
+    write_tags(name == "HEADER" ? od_dxf_header_for_writing(m_doc, section.head, m_db, new_seed()) : section.head);
     for (const od_dxf_record& record : section.records) {
       if (record.container.isValid()) write_new_members(record.container);
       write_record(record);
     }
     if (name == "ENTITIES") write_new_layout_entities();
-    if (name == "OBJECTS") write_new(m_new.others);
+    if (name == "OBJECTS") {
+      write_new(m_new.others);
+      for (const OdDxfTags& dictionary : m_links.dictionaries()) write_tags(dictionary);
+    }
     write_tags(section.end);
   }
 
@@ -129,8 +139,13 @@ private:
                                             id.getHandle().ascii().toUtf8() + ") belongs to a block or table "
                                             "the file does not have");
     }
-    if (!m_new.others.empty() && !m_doc.section("OBJECTS")) {
-      const OdDbObjectId& id = m_new.others.front();
+    // Fields cannot live in a drawing without OBJECTS (R12); their texts keep
+    // what they show, as drawing programs do when saving to R12.
+    const auto unwritable = std::find_if(m_new.others.begin(), m_new.others.end(), [](const OdDbObjectId& id) {
+      return !id.peekObject()->isKindOf(OdDbField::desc());
+    });
+    if (unwritable != m_new.others.end() && !m_doc.section("OBJECTS")) {
+      const OdDbObjectId& id = *unwritable;
       throw OdDxfError(eNotImplemented, "the new " + class_name(*id.peekObject()) +
                                             " needs an OBJECTS section, which this drawing's version has not");
     }
@@ -140,12 +155,28 @@ private:
     const OdDbObject* object = record.object.peekObject();
     if (record.object.isValid() && (!object || object->isErased())) return;
     if (!record.mapped) {
-      write_tags(record.tags);
+      write_tags(record.kind() == "TABLE" ? counted_table(record) : record.tags);
       return;
     }
     OdDxfTags tags = tags_of(*object, record.tags, record.tags.front().line);
+    m_links.add_to_record(*object, tags);
     if (!m_doc.has_handles && !od_dxf_find(record.tags, 5)) drop_handles(tags);
     write_tags(tags);
+  }
+
+  // A table's entry count (group 70) grows by the records added to it.
+  OdDxfTags counted_table(const od_dxf_record& record) const {
+    OdDxfTags tags = record.tags;
+    const auto added = m_new.members.find(record.object);
+    if (added == m_new.members.end() || record.object.isNull()) return tags;
+    for (OdDxfTag& tag : tags)
+      if (tag.code == 70) {
+        int count = 0;
+        if (od_dxf_parse_code(tag.value, count))
+          tag.value = std::to_string(count + static_cast<int>(added->second.size()));
+        break;
+      }
+    return tags;
   }
 
   void write_new(const std::vector<OdDbObjectId>& ids) {
@@ -154,6 +185,7 @@ private:
       OdDxfTags tags = tags_of(object, {}, 0);
       if (tags.empty() || tags.front().code != 0)
         throw OdDxfError(eNotImplemented, "a new " + class_name(object) + " cannot be written to DXF");
+      m_links.add_to_record(object, tags);
       if (!m_doc.has_handles) drop_handles(tags);
       write_tags(tags);
     }
@@ -173,6 +205,12 @@ private:
     }
   }
 
+  // The seed above every handle written, when anything was added; else null.
+  OdDbHandle new_seed() const {
+    if (m_new.empty()) return OdDbHandle();
+    return OdDbHandle(std::max<std::uint64_t>({m_db.handseed(), m_doc.reserved_seed, m_links.next_handle()}));
+  }
+
   // A drawing written without handles gets none from us either.
   static void drop_handles(OdDxfTags& tags) {
     std::erase_if(tags, [](const OdDxfTag& tag) { return tag.code == 5; });
@@ -182,6 +220,7 @@ private:
   OdDbDatabase& m_db;
   OdDxfContext m_context;
   new_objects m_new;
+  od_dxf_field_links m_links;
   std::string m_out;
 };
 

@@ -242,3 +242,40 @@ TEST(DbTextStyle, GiFromDbTextStyleCopiesEveryAttribute) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DbDatabaseForReaders, AnEmptyDatabaseHoldsNoObjectsButTheHeaderDefaults) {
+  OdDbDatabasePtr db = OdDbDatabase::createEmpty();
+  EXPECT_TRUE(db->objectIds().empty());
+  EXPECT_TRUE(db->getModelSpaceId().isNull());
+  EXPECT_DOUBLE_EQ(db->getTEXTSIZE(), 2.5);
+  // A reader's records take their own handles.
+  OdDbObjectPtr table = OdDbSymbolTable::createObject();
+  EXPECT_EQ(std::uint64_t(db->addOdDbObject(table.get(), OdDbObjectId::kNull, OdDbHandle(0x1)).getHandle()), 0x1u);
+}
+
+TEST(DbDatabaseForReaders, AdoptBuiltInsFindsRecordsByNameAndMakesTheMissingOnes) {
+  OdDbDatabasePtr db = OdDbDatabase::createEmpty();
+  OdDbObjectPtr layers = OdDbSymbolTable::createObject();
+  const OdDbObjectId layerTable = db->addOdDbObject(layers.get(), OdDbObjectId::kNull, OdDbHandle(0x2));
+  OdDbLayerTableRecordPtr zero = OdDbLayerTableRecord::createObject();
+  zero->setName(u"0");
+  db->addOdDbObject(zero.get(), layerTable, OdDbHandle(0x10));
+  OdDbSymbolTablePtr(layerTable.peekObject())->add(zero.get());
+  db->setHandseed(OdDbHandle(0x20));
+
+  db->adoptBuiltIns(OdDbObjectId::kNull, layerTable, OdDbObjectId::kNull);
+  EXPECT_EQ(db->getLayerTableId(), layerTable);
+  EXPECT_EQ(std::uint64_t(db->getLayerZeroId().getHandle()), 0x10u);
+  // The rest is made with handles from the seed on.
+  for (const OdDbObjectId& id : {db->getBlockTableId(), db->getTextStyleTableId(), db->getModelSpaceId(),
+                                 db->getPaperSpaceId(), db->getTextStyleStandardId()}) {
+    ASSERT_TRUE(id.isValid());
+    EXPECT_GE(std::uint64_t(id.getHandle()), 0x20u);
+  }
+  EXPECT_EQ(OdDbBlockTableRecordPtr(db->getModelSpaceId().peekObject())->getName(), OdString(u"*Model_Space"));
+  EXPECT_EQ(db->getTEXTSTYLE(), db->getTextStyleStandardId());
+}
+
+}  // namespace

@@ -159,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(changed_variable{"TEXTSIZE", [](OdDbDatabase& db) { db.setTEXTSIZE(5.25); }, "3.5", "5.25"},
                       changed_variable{"LUPREC", [](OdDbDatabase& db) { db.setSysVar(u"LUPREC", OdResBuf::int16(6)); },
                                        "     2", "6"},
-                      changed_variable{"DIMSCALE", [](OdDbDatabase& db) { db.setSysVar(u"DIMSCALE", OdResBuf::real(0.1)); },
+                      changed_variable{"DIMSCALE",
+                                       [](OdDbDatabase& db) { db.setSysVar(u"DIMSCALE", OdResBuf::real(0.1)); },
                                        "10.0", "0.1"}),
     [](const ::testing::TestParamInfo<changed_variable>& info) { return std::string(info.param.name); });
 
@@ -202,7 +203,8 @@ TEST_F(DxfDatabase, EntitiesBelongToTheSpaceOrBlockTheySitIn) {
   OdDbDatabasePtr db = read(kR2000Header + kBlockRecords + blocks + text_record("30", {{330, "20"}}, "in door") +
                             tag_list{{0, "ENDBLK"}, {5, "22"}, {330, "20"}, {0, "ENDSEC"}} + entities +
                             text_record("31", {{330, "1F"}}, "model") + text_record("32", {{330, "1B"}}, "paper") +
-                            text_record("33", {{67, "1"}}, "paper by flag") + text_record("34", {}, "model by default") +
+                            text_record("33", {{67, "1"}}, "paper by flag") +
+                            text_record("34", {}, "model by default") +
                             tag_list{{0, "ENDSEC"}, {0, "EOF"}});
   const auto owner_of = [&](std::uint64_t handle) {
     const OdDbObject* object = db->getOdDbObjectId(OdDbHandle(handle)).peekObject();
@@ -228,6 +230,33 @@ TEST_F(DxfDatabase, AHandleThatLeavesNoRoomForNewOnesIsRefused) {
   for (auto& [code, value] : full)
     if (value == "20") value = "FFFFFFFFFFFFFFFF";
   EXPECT_THROW(read(kR2000Header + full + kEnd), OdDxfError);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DxfDatabase, ASectionGivenTwiceIsReadBothTimes) {
+  const tag_list twice = kR2000Header + kBlockRecords + tag_list{{0, "SECTION"}, {2, "ENTITIES"}} +
+                         text_record("31", {}, "first") + tag_list{{0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}} +
+                         text_record("32", {}, "second") + tag_list{{0, "ENDSEC"}, {0, "EOF"}};
+  OdDbDatabasePtr db = read(twice);
+  EXPECT_TRUE(db->getOdDbObjectId(OdDbHandle(0x31)).isValid());
+  EXPECT_TRUE(db->getOdDbObjectId(OdDbHandle(0x32)).isValid());
+  EXPECT_EQ(odDxfWriteBytes(db.get()), dxf_text(twice));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DxfDatabase, ATextAmongTheTablesStaysTags) {
+  const tag_list misplaced = kR2000Header +
+                             tag_list{{0, "SECTION"}, {2, "TABLES"}, {0, "TABLE"}, {2, "STYLE"}, {5, "3"}} +
+                             text_record("40", {}, "lost") + tag_list{{0, "ENDTAB"}, {0, "ENDSEC"}} + kEnd;
+  OdDbDatabasePtr db = read(misplaced);
+  EXPECT_TRUE(db->getOdDbObjectId(OdDbHandle(0x40)).isNull());
+  EXPECT_EQ(odDxfWriteBytes(db.get()), dxf_text(misplaced));
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/sdk/OdDbBlockTableRecord.h"
+#include "platform/sdk/OdDbLayerTableRecord.h"
 #include "platform/sdk/OdDbText.h"
 #include "platform/sdk/OdDxfDocument.h"
 #include "platform/sdk/OdDxfFile.h"
@@ -18,24 +20,6 @@ using namespace dxf_test;
 namespace fs = std::filesystem;
 
 const std::string kDemo = std::string(CADTEXT_SOURCE_DIR) + "/samples/demo.dxf";
-
-// Output of a python3 script run on a drawing; empty when python fails.
-std::string run_python(const scratch_dir& dir, const std::string& script, const fs::path& drawing) {
-  write_bytes(dir.file("check.py"), script);
-  const std::string command =
-      std::string(CADTEXT_PYTHON) + " " + dir.file("check.py").string() + " " + drawing.string() + " 2>&1";
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
-    pclose(pipe);
-  }
-  return out;
-}
-
-bool have_ezdxf() {
-  return std::system((std::string(CADTEXT_PYTHON) + " -c 'import ezdxf' >/dev/null 2>&1").c_str()) == 0;
-}
 
 // Handle, owner handle and text of every TEXT, as ezdxf reads them.
 const char* const kEzdxfTexts = R"(import sys, ezdxf
@@ -178,6 +162,31 @@ TEST(DxfEditR12, ADrawingWithoutHandlesGetsNoneForNewTexts) {
   const std::string out = run_python(dir, kEzdxfTexts, dir.file("out.dxf"));
   EXPECT_NE(out.find("|Old|2.5"), std::string::npos) << out;
   EXPECT_NE(out.find("|New|3.0"), std::string::npos) << out;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DxfEditTables, ANewLayerGoesBeforeItsTablesEndAndIsCounted) {
+  const auto layer_count = [](const OdDbDatabase& db) {
+    for (const od_dxf_record& r : db.dxfDocument()->section("TABLES")->records)
+      if (r.kind() == "TABLE" && od_dxf_find(r.tags, 2)->value == "LAYER") return od_dxf_find(r.tags, 70)->value;
+    return std::string("(no layer table)");
+  };
+  OdDbDatabasePtr db = odDxfReadFile(kDemo);
+  const int layers = std::stoi(layer_count(*db));
+  OdDbLayerTableRecordPtr layer = OdDbLayerTableRecord::createObject();
+  layer->setName(u"Added");
+  const OdDbHandle handle = db->layerTable()->add(layer.get()).getHandle();
+  OdDbDatabasePtr after = odDxfReadBytes(odDxfWriteBytes(db.get()));
+  EXPECT_EQ(after->layerTable()->getAt(u"Added").getHandle(), handle);
+  const auto& tables = after->dxfDocument()->section("TABLES")->records;
+  const auto at = std::find_if(tables.begin(), tables.end(),
+                               [&](const od_dxf_record& r) { return od_dxf_record_handle(r.tags) == handle; });
+  ASSERT_NE(at, tables.end());
+  EXPECT_EQ((at + 1)->kind(), "ENDTAB");
+  EXPECT_EQ(layer_count(*after), std::to_string(layers + 1));
 }
 
 }  // namespace

@@ -130,7 +130,8 @@ std::vector<malformed_case> malformed_cases() {
       {"truncated_value", joined(std::vector<std::string>(kSmall.begin(), kSmall.begin() + 9)), 10,
        "expected the value of group code 10, found the end of the file"},
       {"missing_eof", joined(without(kSmall, 21, 2)), 21, "expected 0/SECTION or 0/EOF, found the end of the file"},
-      {"missing_endsec_before_eof", joined(without(kSmall, 19, 2)), 19, "has no ENDSEC: expected 0/ENDSEC, found 0/EOF"},
+      {"missing_endsec_before_eof", joined(without(kSmall, 19, 2)), 19,
+       "has no ENDSEC: expected 0/ENDSEC, found 0/EOF"},
       {"missing_endsec_at_end", joined(without(kSmall, 19, 4)), 19, "has no ENDSEC: expected 0/ENDSEC, found the end"},
       {"section_without_name", joined(without(kSmall, 3, 2)), 3, "expected the section's name (group code 2)"},
       {"entity_outside_sections", joined(without(kSmall, 1, 4)), 1, "expected 0/SECTION or 0/EOF, found 0/'TEXT'"},
@@ -166,7 +167,9 @@ TEST_P(MalformedFile, IsRefusedWithItsLineInEitherLineEnd) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MalformedFile, ::testing::ValuesIn(malformed_cases()),
-                         [](const ::testing::TestParamInfo<malformed_case>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<malformed_case>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(DxfFile, TheSharedBinaryDrawingIsRefusedByItsSentinel) {
   expect_refused(shared_dxf_dir() + "/acadsharp_sample_AC1032_binary.dxf", 0,

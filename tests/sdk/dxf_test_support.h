@@ -3,6 +3,8 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -60,5 +62,24 @@ public:
 private:
   std::filesystem::path m_path;
 };
+
+// True when the Python the tests use has ezdxf, the independent DXF reader.
+inline bool have_ezdxf() {
+  return std::system((std::string(CADTEXT_PYTHON) + " -c 'import ezdxf' >/dev/null 2>&1").c_str()) == 0;
+}
+
+// What a Python script prints (errors included) when run on a drawing.
+inline std::string run_python(const scratch_dir& dir, const std::string& script, const std::filesystem::path& drawing) {
+  write_bytes(dir.file("check.py"), script);
+  const std::string command =
+      std::string(CADTEXT_PYTHON) + " " + dir.file("check.py").string() + " " + drawing.string() + " 2>&1";
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+    pclose(pipe);
+  }
+  return out;
+}
 
 }  // namespace dxf_test
