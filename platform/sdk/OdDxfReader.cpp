@@ -3,6 +3,7 @@
 // database objects under their file handles.
 #include <cstdint>
 #include <memory>
+#include <set>
 
 #include "platform/sdk/OdDbBlockTableRecord.h"
 #include "platform/sdk/OdDbDatabase.h"
@@ -44,6 +45,7 @@ public:
     read_tables();
     m_db.adoptBuiltIns(m_blocks, m_layers, m_styles);
     m_blocks = m_db.getBlockTableId();
+    find_linked_columns();
     read_blocks();
     read_entities();
     read_objects();
@@ -183,7 +185,18 @@ private:
     return table->add(block.get());
   }
 
+  // The records holding the later columns of an MTEXT saved before R2018:
+  // their text belongs to the first column's object, so they stay tags.
+  void find_linked_columns() {
+    for (const char* section : {"BLOCKS", "ENTITIES"})
+      for_records_in(section, [&](od_dxf_record& record) {
+        if (record.kind() != "MTEXT") return;
+        for (std::uint64_t handle : odDxfLinkedColumnRecords(record.tags)) m_linked_columns.insert(handle);
+      });
+  }
+
   void read_entity(od_dxf_record& record, const OdDbObjectId& block) {
+    if (m_linked_columns.count(od_dxf_record_handle(record.tags))) return;
     OdDbObjectPtr object = mapped(record);
     if (!object) return;
     add(record, object.get(), block);
@@ -236,6 +249,7 @@ private:
   OdDxfDocument& m_doc;
   OdDbDatabase& m_db;
   OdDxfContext m_context;
+  std::set<std::uint64_t> m_linked_columns;  // handles of later-column MTEXT records
   OdDbObjectId m_blocks, m_layers, m_styles;
 };
 

@@ -76,6 +76,7 @@ public:
   }
 
   std::string write() {
+    find_dropped_columns();
     m_out = m_doc.style.prefix;
     for (const od_dxf_section& section : m_doc.sections) {
       if (section.name() == "OBJECTS") write_entities_section_if_missing();
@@ -151,9 +152,28 @@ private:
     }
   }
 
+  // An MTEXT saved before R2018 keeps its later columns in records of their
+  // own, whose text the reader gave to the first record's object. Once that
+  // object is written with its whole text (or erased), they are dropped.
+  void find_dropped_columns() {
+    for (const od_dxf_section& section : m_doc.sections)
+      for (const od_dxf_record& record : section.records) {
+        if (!record.mapped || record.kind() != "MTEXT") continue;
+        const std::vector<std::uint64_t> linked = odDxfLinkedColumnRecords(record.tags);
+        if (linked.empty()) continue;
+        const OdDbObject* object = record.object.peekObject();
+        std::vector<std::uint64_t> kept;
+        if (object && !object->isErased())
+          kept = odDxfLinkedColumnRecords(tags_of(*object, record.tags, record.tags.front().line));
+        for (std::uint64_t handle : linked)
+          if (std::find(kept.begin(), kept.end(), handle) == kept.end()) m_dropped_columns.insert(handle);
+      }
+  }
+
   void write_record(const od_dxf_record& record) {
     const OdDbObject* object = record.object.peekObject();
     if (record.object.isValid() && (!object || object->isErased())) return;
+    if (!record.mapped && m_dropped_columns.count(od_dxf_record_handle(record.tags))) return;
     if (!record.mapped) {
       write_tags(record.kind() == "TABLE" ? counted_table(record) : record.tags);
       return;
@@ -222,6 +242,7 @@ private:
   new_objects m_new;
   od_dxf_field_links m_links;
   std::string m_out;
+  std::set<std::uint64_t> m_dropped_columns;  // linked column records no longer written
 };
 
 }  // namespace
