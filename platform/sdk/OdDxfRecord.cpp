@@ -48,12 +48,27 @@ od_dxf_part odDxfFindPart(const OdDxfTags& tags, std::string_view subclass, int 
   return body;
 }
 
+namespace {
+
+bool opens_group(const OdDxfTag& tag) { return tag.code == 102 && !tag.value.empty() && tag.value[0] == '{'; }
+
+// A "{" group that no "}" closes within the part holds nothing: otherwise a
+// damaged record would hide every later tag, and writing it would add them
+// again on every round.
+bool closed_later(const OdDxfTags& tags, std::size_t open, std::size_t end) {
+  for (std::size_t i = open + 1; i < end && i < tags.size(); ++i)
+    if (tags[i].code == 102 && !opens_group(tags[i])) return true;
+  return false;
+}
+
+}  // namespace
+
 std::size_t odDxfFind(const OdDxfTags& tags, const od_dxf_part& part, int code, int nth) {
   int depth = 0;
   for (std::size_t i = part.begin; i < part.end && i < tags.size(); ++i) {
     if (tags[i].code == 102) {
-      depth += (!tags[i].value.empty() && tags[i].value[0] == '{') ? 1 : -1;
-      depth = std::max(depth, 0);
+      if (!opens_group(tags[i])) depth = std::max(depth - 1, 0);
+      else if (closed_later(tags, i, part.end)) ++depth;
       continue;
     }
     if (depth == 0 && tags[i].code == code && nth-- == 0) return i;
