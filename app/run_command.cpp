@@ -76,6 +76,13 @@ std::string script_text(const run_options& o) {
   return text;
 }
 
+// "cadtext: FILE:LINE: message", as the dxf commands print a drawing's errors.
+void print_dxf_error(invocation& call, const std::string& file, const OdDxfError& error) {
+  call.err << "cadtext: " << file << ':';
+  if (error.line() != 0) call.err << error.line() << ':';
+  call.err << ' ' << error.message() << '\n';
+}
+
 int run_command(invocation& call) {
   const run_options o = read_run_options(call.args);
   const std::string script = script_text(o);
@@ -83,8 +90,7 @@ int run_command(invocation& call) {
   try {
     database = odDxfReadFile(o.drawing);
   } catch (const OdDxfError& error) {
-    // The message names the line where the drawing went wrong.
-    call.err << "cadtext: " << o.drawing << ": " << error.what() << "\n";
+    print_dxf_error(call, o.drawing, error);
     return 2;
   }
   scripted_outcome outcome;
@@ -99,7 +105,13 @@ int run_command(invocation& call) {
     call.err << "cadtext: the drawing was not written\n";
     return 2;
   }
-  odDxfWriteFile(database.get(), o.output.empty() ? o.drawing : o.output);
+  const std::string target = o.output.empty() ? o.drawing : o.output;
+  try {
+    odDxfWriteFile(database.get(), target);
+  } catch (const OdDxfError& error) {
+    print_dxf_error(call, target, error);
+    return 2;
+  }
   return outcome.cancelled > 0 ? 1 : 0;
 }
 
