@@ -120,6 +120,9 @@ void od_dxf_read_header(OdDxfDocument& document, OdDbDatabase& database) {
       const OdResBuf value = value_of(name, tag);
       if (name == "ACADVER") document.version = version_from(tag.value);
       if (name == "HANDLING") handling = value.isString() ? 1 : value.getInt32();
+      if (name == "HANDSEED" && !value.isString())
+        throw OdDxfError(eInvalidInput, "$HANDSEED: expected a handle (group code 5), found group code " +
+                                            std::to_string(tag.code), tag.line + 1);
       try {
         database.setSysVar(OdString::fromUtf8(name), value);
       } catch (const OdError& error) {

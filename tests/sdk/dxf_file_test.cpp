@@ -136,6 +136,8 @@ std::vector<malformed_case> malformed_cases() {
       {"section_without_name", joined(without(kSmall, 3, 2)), 3, "expected the section's name (group code 2)"},
       {"entity_outside_sections", joined(without(kSmall, 1, 4)), 1, "expected 0/SECTION or 0/EOF, found 0/'TEXT'"},
       {"bad_header_number", joined(header), 8, "$TEXTSIZE takes a number, found 'abc'"},
+      {"handle_seed_of_another_kind", joined(with(with(header, 6, "$HANDSEED"), 8, "1.0")), 8,
+       "$HANDSEED: expected a handle (group code 5), found group code 40"},
       {"empty_file", "", 0, "the file is empty"},
       {"blank_file", "\n  \r\n", 0, "the file is empty"},
       {"dwg_signature", dwg, 0, "DWG file (AC1032); only ASCII DXF can be read"},
