@@ -140,26 +140,4 @@ TEST(TJustText, EveryPositionKeepsTheTextsPositionAndSetsTheTableModes) {
   }
 }
 
-TEST(TJustMText, KeepsTheTopLeftCornerFromTopLeftToBottomRight) {
-  test_drawing d;
-  OdDbMTextPtr m = d.mtext(u"Two\\Plines of text", OdGePoint3d(10.0, 20.0, 0.0), OdDbMText::kTopLeft);
-  const double w = m->actualWidth(), h = m->actualHeight();
-  ASSERT_GT(w, 0.0);
-  ASSERT_GT(h, 0.0);
-  tjust_mtext(*m, tjust_of_position(12));  // BR
-  EXPECT_EQ(m->attachment(), OdDbMText::kBottomRight);
-  // Bottom right of a box whose top-left corner is (10, 20).
-  expect_point_near(m->location(), OdGePoint3d(10.0 + w, 20.0 - h, 0.0), 1e-9, "location");
-  expect_point_near(bounding_points(*m)[0], OdGePoint3d(10.0, 20.0, 0.0), 1e-9, "top left");
-}
-
-TEST(TJustMText, MiddleGivesMiddleCentre) {
-  test_drawing d;
-  OdDbMTextPtr m = d.mtext(u"Centre me", OdGePoint3d(0.0, 0.0, 0.0), OdDbMText::kTopLeft);
-  const double w = m->actualWidth(), h = m->actualHeight();
-  tjust_mtext(*m, tjust_of_position(2));
-  EXPECT_EQ(m->attachment(), OdDbMText::kMiddleCenter);
-  expect_point_near(m->location(), OdGePoint3d(w / 2.0, -h / 2.0, 0.0), 1e-9, "location");
-}
-
 }  // namespace
