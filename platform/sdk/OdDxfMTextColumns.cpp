@@ -31,12 +31,20 @@ od_dxf_part acad_xdata(const OdDxfTags& tags) {
   return {tags.size(), tags.size()};
 }
 
-// The tags between NAME_BEGIN and NAME_END in the range; nothing when missing.
-std::optional<od_dxf_part> section(const OdDxfTags& tags, const od_dxf_part& range, const std::string& name) {
+// The tags between NAME_BEGIN and NAME_END in the range; nothing when
+// there is no BEGIN. A damaged section without its END runs to the end of
+// the range, so it is read and replaced whole rather than left behind.
+struct xdata_section {
+  std::size_t begin, end;  // the tags inside
+  bool closed;             // an END tag follows them
+};
+
+std::optional<xdata_section> section(const OdDxfTags& tags, const od_dxf_part& range, const std::string& name) {
   for (std::size_t i = range.begin; i < range.end; ++i) {
     if (tags[i].code != 1000 || trimmed(tags[i].value) != name + "_BEGIN") continue;
     for (std::size_t j = i + 1; j < range.end; ++j)
-      if (tags[j].code == 1000 && trimmed(tags[j].value) == name + "_END") return od_dxf_part{i + 1, j};
+      if (tags[j].code == 1000 && trimmed(tags[j].value) == name + "_END") return xdata_section{i + 1, j, true};
+    return xdata_section{i + 1, range.end, false};
   }
   return std::nullopt;
 }
@@ -232,7 +240,7 @@ std::optional<od_mtext_columns> odDxfReadXDataColumns(const OdDxfTags& record) {
   const auto defined = section(record, acad, kSections[2]);
   if (!info && !linked && !defined) return std::nullopt;
   od_mtext_columns columns;
-  if (info) read_column_info(record, *info, columns);
+  if (info) read_column_info(record, od_dxf_part{info->begin, info->end}, columns);
   if (linked)
     for (std::size_t i = linked->begin; i < linked->end; ++i)
       if (record[i].code == 1005) columns.linkedColumns.push_back(odDxfParseHandle(record[i].value));
@@ -251,9 +259,10 @@ void odDxfWriteXDataColumns(OdDxfTags& record, const od_mtext_columns& columns) 
   // Drop the old sections, keep whatever else the application stored.
   for (const char* name : kSections)
     if (const auto old = section(record, acad, name)) {
+      const std::size_t stop = old->end + (old->closed ? 1 : 0);
       record.erase(record.begin() + static_cast<std::ptrdiff_t>(old->begin - 1),
-                   record.begin() + static_cast<std::ptrdiff_t>(old->end + 1));
-      acad.end -= old->end - old->begin + 2;
+                   record.begin() + static_cast<std::ptrdiff_t>(stop));
+      acad.end -= stop - (old->begin - 1);
     }
   const OdDxfTags fresh = xdata_sections(columns);
   record.insert(record.begin() + static_cast<std::ptrdiff_t>(acad.end), fresh.begin(), fresh.end());
