@@ -20,15 +20,16 @@ OdDbMText::ColumnType column_type(long long value) {
   return value == 1 ? OdDbMText::kStaticColumns : value == 2 ? OdDbMText::kDynamicColumns : OdDbMText::kNoColumns;
 }
 
-// The range of the "ACAD" extended data after its 1001 tag; empty at the record's end when missing.
-od_dxf_part acad_xdata(const OdDxfTags& tags) {
+// The range of the "ACAD" extended data after its 1001 tag; nothing when
+// the record has none (an empty group at the record's end is still one).
+std::optional<od_dxf_part> acad_xdata(const OdDxfTags& tags) {
   for (std::size_t i = 0; i < tags.size(); ++i) {
     if (tags[i].code != 1001 || trimmed(tags[i].value) != "ACAD") continue;
     std::size_t end = i + 1;
     while (end < tags.size() && tags[end].code != 1001) ++end;
-    return {i + 1, end};
+    return od_dxf_part{i + 1, end};
   }
-  return {tags.size(), tags.size()};
+  return std::nullopt;
 }
 
 // The tags between NAME_BEGIN and NAME_END in the range; nothing when
@@ -234,7 +235,7 @@ void odDxfWriteEmbeddedColumns(OdDxfTags& record, const OdDbMText& mtext) {
 }
 
 std::optional<od_mtext_columns> odDxfReadXDataColumns(const OdDxfTags& record) {
-  const od_dxf_part acad = acad_xdata(record);
+  const od_dxf_part acad = acad_xdata(record).value_or(od_dxf_part{record.size(), record.size()});
   const auto info = section(record, acad, kSections[0]);
   const auto linked = section(record, acad, kSections[1]);
   const auto defined = section(record, acad, kSections[2]);
@@ -251,11 +252,12 @@ std::optional<od_mtext_columns> odDxfReadXDataColumns(const OdDxfTags& record) {
 }
 
 void odDxfWriteXDataColumns(OdDxfTags& record, const od_mtext_columns& columns) {
-  od_dxf_part acad = acad_xdata(record);
-  if (acad.begin == record.size()) {
+  std::optional<od_dxf_part> found = acad_xdata(record);
+  if (!found) {
     record.push_back({1001, "ACAD", 0});
-    acad = {record.size(), record.size()};
+    found = od_dxf_part{record.size(), record.size()};
   }
+  od_dxf_part acad = *found;
   // Drop the old sections, keep whatever else the application stored.
   for (const char* name : kSections)
     if (const auto old = section(record, acad, name)) {

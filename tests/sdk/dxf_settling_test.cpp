@@ -1,0 +1,58 @@
+// Damage the fuzzer found, cut down to the tags that matter: each drawing
+// reads, and what we write from it reads back and writes the same bytes
+// again, where before every round of writing added tags or refused a value.
+#include <gtest/gtest.h>
+
+#include "platform/sdk/OdDxfFile.h"
+#include "tests/sdk/dxf_test_support.h"
+
+namespace {
+
+using namespace dxf_test;
+
+struct settling_case {
+  const char* name;
+  std::string bytes;
+};
+
+// A CRLF drawing whose height line ends in a second carriage return.
+std::string stray_carriage_return() {
+  std::string bytes = dxf_text({{0, "SECTION"}, {2, "ENTITIES"}, {0, "TEXT"}, {8, "0"}, {10, "1.0"}, {20, "2.0"},
+                                {30, "0.0"}, {40, "2.5"}, {1, "x"}, {0, "ENDSEC"}, {0, "EOF"}},
+                               "\r\n");
+  return bytes.replace(bytes.find("2.5\r\n"), 5, "2.5\r\r\n");
+}
+
+std::vector<settling_case> settling_cases() {
+  return {
+      // An empty ACAD group at the record's end was taken for none, and
+      // every round appended another one.
+      {"mtext_with_an_empty_acad_group",
+       dxf_text({{0, "SECTION"}, {2, "ENTITIES"}, {0, "MTEXT"}, {46, "1"}, {1001, "ACAD"}, {0, "ENDSEC"},
+                 {0, "EOF"}})},
+      // An unclosed "{" group hid the name, which every round inserted again.
+      {"layer_with_an_unclosed_group",
+       dxf_text({{0, "SECTION"}, {2, "BLOCKS"}, {0, "LAYER"}, {102, "{"}, {0, "ENDSEC"}, {0, "EOF"}})},
+      // The value kept the extra return, and writing refused it as a line break.
+      {"carriage_returns_before_a_line_end", stray_carriage_return()},
+  };
+}
+
+class SettlingDrawing : public ::testing::TestWithParam<settling_case> {};
+
+TEST_P(SettlingDrawing, WritingWhatWeReadSettlesInOneRound) {
+  OdDbDatabasePtr first = odDxfReadBytes(GetParam().bytes, "damaged.dxf");
+  const std::string written = odDxfWriteBytes(first.get());
+  OdDbDatabasePtr second = odDxfReadBytes(written, "damaged.dxf");
+  EXPECT_EQ(odDxfWriteBytes(second.get()), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fuzzed, SettlingDrawing, ::testing::ValuesIn(settling_cases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettlingDrawing, AStrayCarriageReturnIsWrittenBackAsRead) {
+  const std::string bytes = stray_carriage_return();
+  EXPECT_EQ(odDxfWriteBytes(odDxfReadBytes(bytes, "damaged.dxf").get()), bytes);
+}
+
+}  // namespace
