@@ -30,7 +30,9 @@ std::optional<OdString> field_code(const OdDxfTags& record, int version) {
 
 // Replaces the code's tags with 3 chunks and a final 2, where they stood.
 void write_code(OdDxfTags& record, const OdString& code, int version) {
-  std::size_t at = record.size();
+  // A record without a code gets one at the end of its field part, before
+  // any extended data, where reading looks for it.
+  std::size_t at = odDxfFindPart(record, "AcDbField").end;
   if (const auto tags = code_tags(record)) {
     at = tags->begin;
     record.erase(record.begin() + static_cast<std::ptrdiff_t>(tags->begin),

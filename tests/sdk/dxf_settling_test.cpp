@@ -33,6 +33,10 @@ std::vector<settling_case> settling_cases() {
       // An unclosed "{" group hid the name, which every round inserted again.
       {"layer_with_an_unclosed_group",
        dxf_text({{0, "SECTION"}, {2, "BLOCKS"}, {0, "LAYER"}, {102, "{"}, {0, "ENDSEC"}, {0, "EOF"}})},
+      // A field without a code got one after its extended data, where
+      // reading does not look, so every round added another.
+      {"field_with_extended_data_and_no_code",
+       dxf_text({{0, "SECTION"}, {2, "ENTITIES"}, {0, "FIELD"}, {1001, ""}, {0, "ENDSEC"}, {0, "EOF"}})},
       // The value kept the extra return, and writing refused it as a line break.
       {"carriage_returns_before_a_line_end", stray_carriage_return()},
   };
