@@ -26,8 +26,10 @@ bool has_markers(const OdDxfTags& tags, const od_dxf_part& body) {
 
 od_dxf_part odDxfBody(const OdDxfTags& tags) {
   od_dxf_part body{tags.empty() ? 0u : 1u, tags.size()};
+  // An embedded object (101) belongs to another object's data: tags the
+  // record's own part gains must go before it, or reading would not find them.
   for (std::size_t i = body.begin; i < tags.size(); ++i)
-    if (tags[i].code == 1001) {
+    if (tags[i].code == 1001 || tags[i].code == 101) {
       body.end = i;
       break;
     }

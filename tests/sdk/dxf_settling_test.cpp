@@ -37,6 +37,10 @@ std::vector<settling_case> settling_cases() {
       // reading does not look, so every round added another.
       {"field_with_extended_data_and_no_code",
        dxf_text({{0, "SECTION"}, {2, "ENTITIES"}, {0, "FIELD"}, {1001, ""}, {0, "ENDSEC"}, {0, "EOF"}})},
+      // Tags an MTEXT lacked were inserted after its embedded-object marker,
+      // where the next reading took them for column data.
+      {"mtext_with_an_empty_embedded_object",
+       dxf_text({{0, "SECTION"}, {2, "OBJECTS"}, {0, "MTEXT"}, {101, ""}, {71, ""}, {0, "ENDSEC"}, {0, "EOF"}})},
       // The value kept the extra return, and writing refused it as a line break.
       {"carriage_returns_before_a_line_end", stray_carriage_return()},
   };
