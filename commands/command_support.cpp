@@ -38,4 +38,12 @@ OdDbObjectId target_space(OdDbDatabase* database, const OdDbObjectId& near) {
   return database ? database->getModelSpaceId() : OdDbObjectId();
 }
 
+std::optional<text_selection> select_texts(IHostAppServices& host) {
+  std::vector<OdDbObjectId> ids;
+  if (host.selectObjects(u"Selects text objects", 65536, ids) == host_selection_result::cancelled) return {};
+  text_selection found = sort_selection(ids);
+  report_locked(found.locked);
+  return found;
+}
+
 }  // namespace text_commands

@@ -3,6 +3,7 @@
 // locked layers counted out.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "platform/host/IHostAppServices.h"
@@ -26,6 +27,11 @@ struct text_selection {
 
 // The Texts and MTexts of a selection; other objects are ignored.
 text_selection sort_selection(const std::vector<OdDbObjectId>& ids);
+
+// The prompt "Selects text objects" (selection flags 65536) that TJust,
+// Text2MText and TCase open with: the Texts and MTexts picked, with those on
+// locked layers reported; nothing when the selection was cancelled.
+std::optional<text_selection> select_texts(IHostAppServices& host);
 
 bool is_text(const OdDbObject* object);
 bool is_mtext(const OdDbObject* object);

@@ -12,7 +12,6 @@ using namespace text_commands;
 
 constexpr int select_flags = 32768;
 constexpr int select_again_flag = 16384;
-constexpr int tjust_select_flags = 65536;
 
 // The justification keyword's position, or nothing for any other answer;
 // `cancelled` tells a cancel from other answers.
@@ -57,11 +56,9 @@ int CJustifyTextCmd::execute() {
 int CTJustCmd::execute() {
   IHostAppServices* host = hostAppServices();
   if (!host) return kCmdRunning;
-  std::vector<OdDbObjectId> ids;
-  if (host->selectObjects(u"Selects text objects", tjust_select_flags, ids) == host_selection_result::cancelled)
-    return kCmdCancelled;
-  const text_selection found = sort_selection(ids);
-  report_locked(found.locked);
+  const std::optional<text_selection> selected = select_texts(*host);
+  if (!selected) return kCmdCancelled;
+  const text_selection& found = *selected;
   if (found.empty()) {
     print(u"Selected objects are not texts");
     return kCmdDone;

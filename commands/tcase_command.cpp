@@ -12,8 +12,6 @@ namespace {
 
 using namespace text_commands;
 
-constexpr int select_flags = 65536;
-
 // The dialog's answer: true on OK, with the chosen mode remembered.
 bool choose_mode() {
   IHostDialogs* dialogs = hostDialogs();
@@ -40,11 +38,9 @@ void convert_mtext(OdDbMText& mtext, int mode) {
 int CTCase::execute() {
   IHostAppServices* host = hostAppServices();
   if (!host) return kCmdRunning;
-  std::vector<OdDbObjectId> ids;
-  if (host->selectObjects(u"Selects text objects", select_flags, ids) == host_selection_result::cancelled)
-    return kCmdCancelled;
-  const text_selection found = sort_selection(ids);
-  report_locked(found.locked);
+  const std::optional<text_selection> selected = select_texts(*host);
+  if (!selected) return kCmdCancelled;
+  const text_selection& found = *selected;
   if (found.empty()) {
     print(u"Selected objects are not texts");
     return kCmdDone;

@@ -11,8 +11,6 @@ namespace {
 
 using namespace text_commands;
 
-constexpr int select_flags = 65536;
-
 // The merged MText, or null when merging failed.
 OdDbMTextPtr merged(const std::vector<OdDbTextPtr>& texts, OdDbDatabase* database) {
   try {
@@ -30,11 +28,9 @@ int CText2MTextCmd::execute() {
   IHostAppServices* host = hostAppServices();
   if (!host) return kCmdRunning;
   mtext::install_layout_provider();
-  std::vector<OdDbObjectId> ids;
-  if (host->selectObjects(u"Selects text objects", select_flags, ids) == host_selection_result::cancelled)
-    return kCmdCancelled;
-  const text_selection found = sort_selection(ids);
-  report_locked(found.locked);
+  const std::optional<text_selection> selected = select_texts(*host);
+  if (!selected) return kCmdCancelled;
+  const text_selection& found = *selected;
   if (found.texts.empty()) {
     print(u"Selected objects are not texts");
     return kCmdDone;

@@ -97,27 +97,9 @@ OdDbObjectId OdDbDatabase::add_table_record(const OdDbObjectId& tableId, OdDbObj
   return table->add(static_cast<OdDbSymbolTableRecord*>(record));
 }
 
-void OdDbDatabase::create_defaults() {
-  m_blocks = addOdDbObject(OdDbSymbolTable::createObject().get());
-  m_layers = addOdDbObject(OdDbSymbolTable::createObject().get());
-  m_textStyles = addOdDbObject(OdDbSymbolTable::createObject().get());
-
-  OdSmartPtr<OdDbBlockTableRecord> model = OdDbBlockTableRecord::createObject();
-  model->setName(u"*Model_Space");
-  m_modelSpace = add_table_record(m_blocks, model.get());
-  OdSmartPtr<OdDbBlockTableRecord> paper = OdDbBlockTableRecord::createObject();
-  paper->setName(u"*Paper_Space");
-  m_paperSpace = add_table_record(m_blocks, paper.get());
-
-  OdDbLayerTableRecordPtr zero = OdDbLayerTableRecord::createObject();
-  zero->setName(u"0");
-  m_layerZero = add_table_record(m_layers, zero.get());
-
-  OdDbTextStyleTableRecordPtr standard = OdDbTextStyleTableRecord::createObject();
-  standard->setName(u"Standard");
-  standard->setFileName(u"txt");
-  m_standardStyle = add_table_record(m_textStyles, standard.get());
-}
+// A new drawing's built-ins are those a drawing read from a file adopts
+// when it has none of its own.
+void OdDbDatabase::create_defaults() { adoptBuiltIns(OdDbObjectId::kNull, OdDbObjectId::kNull, OdDbObjectId::kNull); }
 
 OdDbObjectId OdDbDatabase::built_in_table(const OdDbObjectId& given) {
   const OdDbObject* object = given.peekObject();
