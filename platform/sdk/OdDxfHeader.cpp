@@ -108,6 +108,14 @@ bool any_record_has_handle(const OdDxfDocument& document) {
   return false;
 }
 
+// A variable the reader itself relies on, which must be a whole number.
+int whole_number_of(const std::string& name, const OdResBuf& value, const OdDxfTag& tag) {
+  if (!value.isInt16() && !value.isInt32())
+    throw OdDxfError(eInvalidInput, "$" + name + ": expected a whole number (group code 70), found group code " +
+                                        std::to_string(tag.code), tag.line + 1);
+  return value.getInt32();
+}
+
 }  // namespace
 
 void od_dxf_read_header(OdDxfDocument& document, OdDbDatabase& database) {
@@ -119,7 +127,7 @@ void od_dxf_read_header(OdDxfDocument& document, OdDbDatabase& database) {
       const OdDxfTag& tag = header->head[index];
       const OdResBuf value = value_of(name, tag);
       if (name == "ACADVER") document.version = version_from(tag.value);
-      if (name == "HANDLING") handling = value.isString() ? 1 : value.getInt32();
+      if (name == "HANDLING") handling = whole_number_of("HANDLING", value, tag);
       if (name == "HANDSEED" && !value.isString())
         throw OdDxfError(eInvalidInput, "$HANDSEED: expected a handle (group code 5), found group code " +
                                             std::to_string(tag.code), tag.line + 1);

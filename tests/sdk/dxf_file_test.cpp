@@ -138,6 +138,8 @@ std::vector<malformed_case> malformed_cases() {
       {"bad_header_number", joined(header), 8, "$TEXTSIZE takes a number, found 'abc'"},
       {"handle_seed_of_another_kind", joined(with(with(header, 6, "$HANDSEED"), 8, "1.0")), 8,
        "$HANDSEED: expected a handle (group code 5), found group code 40"},
+      {"handling_of_another_kind", joined(with(with(header, 6, "$HANDLING"), 8, "2.0")), 8,
+       "$HANDLING: expected a whole number (group code 70), found group code 40"},
       {"empty_file", "", 0, "the file is empty"},
       {"blank_file", "\n  \r\n", 0, "the file is empty"},
       {"dwg_signature", dwg, 0, "DWG file (AC1032); only ASCII DXF can be read"},
