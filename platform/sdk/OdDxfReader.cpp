@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "platform/sdk/OdDbBlockTableRecord.h"
 #include "platform/sdk/OdDbDatabase.h"
@@ -186,13 +187,25 @@ private:
   }
 
   // The records holding the later columns of an MTEXT saved before R2018:
-  // their text belongs to the first column's object, so they stay tags.
+  // their text belongs to the first column's object, so they stay tags. Only
+  // MTEXT records count, and only as listed by a first column: a later
+  // column's own list (in a damaged file) names nothing.
   void find_linked_columns() {
+    std::vector<od_dxf_record*> mtexts;
     for (const char* section : {"BLOCKS", "ENTITIES"})
       for_records_in(section, [&](od_dxf_record& record) {
-        if (record.kind() != "MTEXT") return;
-        for (std::uint64_t handle : odDxfLinkedColumnRecords(record.tags)) m_linked_columns.insert(handle);
+        if (record.kind() == "MTEXT") mtexts.push_back(&record);
       });
+    std::set<std::uint64_t> listed, mtext_handles;
+    for (const od_dxf_record* record : mtexts) {
+      mtext_handles.insert(od_dxf_record_handle(record->tags));
+      for (std::uint64_t handle : odDxfLinkedColumnRecords(record->tags)) listed.insert(handle);
+    }
+    for (const od_dxf_record* record : mtexts) {
+      if (listed.count(od_dxf_record_handle(record->tags))) continue;
+      for (std::uint64_t handle : odDxfLinkedColumnRecords(record->tags))
+        if (handle != 0 && mtext_handles.count(handle)) m_linked_columns.insert(handle);
+    }
   }
 
   void read_entity(od_dxf_record& record, const OdDbObjectId& block) {

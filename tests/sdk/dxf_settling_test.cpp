@@ -41,6 +41,13 @@ std::vector<settling_case> settling_cases() {
       // where the next reading took them for column data.
       {"mtext_with_an_empty_embedded_object",
        dxf_text({{0, "SECTION"}, {2, "OBJECTS"}, {0, "MTEXT"}, {101, ""}, {71, ""}, {0, "ENDSEC"}, {0, "EOF"}})},
+      // A later column listing columns of its own: once the first was
+      // written, the Text it named stopped being a column and was mapped.
+      {"column_listing_columns_of_its_own",
+       dxf_text({{0, "SECTION"}, {2, "ENTITIES"}, {0, "MTEXT"}, {46, "10"}, {1001, "ACAD"},
+                 {1000, "ACAD_MTEXT_COLUMNS_BEGIN"}, {1005, "2F"}, {0, "MTEXT"}, {5, "2F"}, {3, ""},
+                 {1001, "ACAD"}, {1000, "ACAD_MTEXT_COLUMNS_BEGIN"}, {1005, "32"}, {0, "TEXT"}, {5, "32"},
+                 {0, "ENDSEC"}, {0, "EOF"}})},
       // The value kept the extra return, and writing refused it as a line break.
       {"carriage_returns_before_a_line_end", stray_carriage_return()},
   };
