@@ -251,6 +251,22 @@ std::optional<od_mtext_columns> odDxfReadXDataColumns(const OdDxfTags& record) {
   return columns;
 }
 
+namespace {
+
+// Removes the column sections from one ACAD group, keeping whatever else
+// the application stored there; `acad` shrinks with them.
+void drop_column_sections(OdDxfTags& record, od_dxf_part& acad) {
+  for (const char* name : kSections)
+    if (const auto old = section(record, acad, name)) {
+      const std::size_t stop = old->end + (old->closed ? 1 : 0);
+      record.erase(record.begin() + static_cast<std::ptrdiff_t>(old->begin - 1),
+                   record.begin() + static_cast<std::ptrdiff_t>(stop));
+      acad.end -= stop - (old->begin - 1);
+    }
+}
+
+}  // namespace
+
 void odDxfWriteXDataColumns(OdDxfTags& record, const od_mtext_columns& columns) {
   std::optional<od_dxf_part> found = acad_xdata(record);
   if (!found) {
@@ -258,13 +274,14 @@ void odDxfWriteXDataColumns(OdDxfTags& record, const od_mtext_columns& columns) 
     found = od_dxf_part{record.size(), record.size()};
   }
   od_dxf_part acad = *found;
-  // Drop the old sections, keep whatever else the application stored.
-  for (const char* name : kSections)
-    if (const auto old = section(record, acad, name)) {
-      const std::size_t stop = old->end + (old->closed ? 1 : 0);
-      record.erase(record.begin() + static_cast<std::ptrdiff_t>(old->begin - 1),
-                   record.begin() + static_cast<std::ptrdiff_t>(stop));
-      acad.end -= stop - (old->begin - 1);
+  drop_column_sections(record, acad);
+  // A damaged record may hold a second ACAD group; its column sections go
+  // too, or the next reading would take them for this object's.
+  for (std::size_t i = acad.end; i < record.size(); ++i)
+    if (record[i].code == 1001 && trimmed(record[i].value) == "ACAD") {
+      od_dxf_part later{i + 1, i + 1};
+      while (later.end < record.size() && record[later.end].code != 1001) ++later.end;
+      drop_column_sections(record, later);
     }
   const OdDxfTags fresh = xdata_sections(columns);
   record.insert(record.begin() + static_cast<std::ptrdiff_t>(acad.end), fresh.begin(), fresh.end());
