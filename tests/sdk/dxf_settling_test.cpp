@@ -52,7 +52,7 @@ std::vector<settling_case> settling_cases() {
       // group's was written, and dropped the round after.
       {"mtext_with_two_acad_groups",
        dxf_text({{0, "SECTION"}, {2, "BLOCKS"}, {0, "MTEXT"}, {1001, "ACAD"}, {1000, "ACAD_MTEXT_COLUMN_INFO_BEGIN"},
-                 {1, "2"}, {1001, "ACAD"}, {1000, "ACAD_MTEXT_COLUMN_INFO_BEGIN"}, {7, "75"}, {1, "1"}, {101, ""},
+                 {1, "75"}, {1, "2"}, {1001, "ACAD"}, {1000, "ACAD_MTEXT_COLUMN_INFO_BEGIN"}, {7, "75"}, {1, "1"}, {101, ""},
                  {2, ""}, {0, "ENDSEC"}, {0, "EOF"}})},
       // The value kept the extra return, and writing refused it as a line break.
       {"carriage_returns_before_a_line_end", stray_carriage_return()},
