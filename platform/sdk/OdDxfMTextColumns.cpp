@@ -50,6 +50,15 @@ std::optional<xdata_section> section(const OdDxfTags& tags, const od_dxf_part& r
   return std::nullopt;
 }
 
+// The embedded object's 101 tag among the record's own tags (extended data
+// may hold anything), or nothing.
+std::optional<std::size_t> embedded_marker(const OdDxfTags& record) {
+  const od_dxf_part body = odDxfBody(record);
+  for (std::size_t i = body.begin; i < body.end; ++i)
+    if (record[i].code == 101) return i;
+  return std::nullopt;
+}
+
 double real_of(const OdDxfTag& tag) { return odDxfParseDouble(tag.value).value_or(0.0); }
 long long int_of(const OdDxfTag& tag) { return odDxfParseInt(tag.value).value_or(0); }
 
@@ -163,10 +172,9 @@ bool odDxfSameColumns(const od_mtext_columns& a, const od_mtext_columns& b) {
 }
 
 std::optional<od_mtext_columns> odDxfReadEmbeddedColumns(const OdDxfTags& record) {
-  std::size_t begin = record.size();
-  for (std::size_t i = 0; i < record.size() && begin == record.size(); ++i)
-    if (record[i].code == 101) begin = i + 1;
-  if (begin == record.size()) return std::nullopt;
+  const std::optional<std::size_t> marker = embedded_marker(record);
+  if (!marker) return std::nullopt;
+  const std::size_t begin = *marker + 1;
   std::size_t end = begin;
   while (end < record.size() && record[end].code != 1001 && record[end].code != 100 && record[end].code != 101) ++end;
   od_mtext_columns columns;
@@ -198,9 +206,8 @@ std::optional<od_mtext_columns> odDxfReadEmbeddedColumns(const OdDxfTags& record
 
 void odDxfWriteEmbeddedColumns(OdDxfTags& record, const OdDbMText& mtext) {
   std::size_t begin = record.size(), end = record.size();
-  for (std::size_t i = 0; i < record.size() && begin == record.size(); ++i)
-    if (record[i].code == 101) begin = i;
-  if (begin < record.size()) {
+  if (const std::optional<std::size_t> marker = embedded_marker(record)) {
+    begin = *marker;
     end = begin + 1;
     while (end < record.size() && record[end].code != 1001 && record[end].code != 100) ++end;
   } else {
@@ -231,6 +238,17 @@ void odDxfWriteEmbeddedColumns(OdDxfTags& record, const OdDbMText& mtext) {
     for (double height : columns.heights) push_real(block, 46, height);
   }
   record.erase(record.begin() + static_cast<std::ptrdiff_t>(begin), record.begin() + static_cast<std::ptrdiff_t>(end));
+  // A damaged record may hold more embedded objects; they go too, or the
+  // next reading would take the first of them for this one.
+  for (std::size_t i = begin; i < record.size() && record[i].code != 1001;) {
+    if (record[i].code != 101) {
+      ++i;
+      continue;
+    }
+    std::size_t stop = i + 1;
+    while (stop < record.size() && record[stop].code != 1001 && record[stop].code != 100) ++stop;
+    record.erase(record.begin() + static_cast<std::ptrdiff_t>(i), record.begin() + static_cast<std::ptrdiff_t>(stop));
+  }
   record.insert(record.begin() + static_cast<std::ptrdiff_t>(begin), block.begin(), block.end());
 }
 

@@ -26,10 +26,8 @@ bool has_markers(const OdDxfTags& tags, const od_dxf_part& body) {
 
 od_dxf_part odDxfBody(const OdDxfTags& tags) {
   od_dxf_part body{tags.empty() ? 0u : 1u, tags.size()};
-  // An embedded object (101) belongs to another object's data: tags the
-  // record's own part gains must go before it, or reading would not find them.
   for (std::size_t i = body.begin; i < tags.size(); ++i)
-    if (tags[i].code == 1001 || tags[i].code == 101) {
+    if (tags[i].code == 1001) {
       body.end = i;
       break;
     }
@@ -67,7 +65,11 @@ bool closed_later(const OdDxfTags& tags, std::size_t open, std::size_t end) {
 
 std::size_t odDxfFind(const OdDxfTags& tags, const od_dxf_part& part, int code, int nth) {
   int depth = 0;
+  bool embedded = false;  // inside an embedded object: from a 101 tag to the next subclass marker
   for (std::size_t i = part.begin; i < part.end && i < tags.size(); ++i) {
+    if (tags[i].code == 101) embedded = true;
+    if (tags[i].code == 100) embedded = false;
+    if (embedded) continue;
     if (tags[i].code == 102) {
       if (!opens_group(tags[i])) depth = std::max(depth - 1, 0);
       else if (closed_later(tags, i, part.end)) ++depth;
@@ -171,10 +173,31 @@ std::size_t od_dxf_patcher::insert_position(const od_dxf_part& part, int code) c
     return it == m_order.end() ? -1 : static_cast<int>(it - m_order.begin());
   };
   const int mine = rank(code);
-  if (mine < 0) return part.end;
-  for (std::size_t i = part.begin; i < part.end; ++i)
-    if (rank(m_tags[i].code) > mine) return i;
-  return part.end;
+  std::size_t at = part.end;
+  if (mine >= 0)
+    for (std::size_t i = part.begin; i < part.end; ++i)
+      if (rank(m_tags[i].code) > mine) {
+        at = i;
+        break;
+      }
+  // Neither an embedded object (a 101 tag up to the next subclass marker)
+  // nor a "{" group holds the part's own tags: a tag the part gains goes
+  // before them, where the next reading looks for it.
+  std::size_t embedded = std::string::npos, group = std::string::npos;
+  int depth = 0;
+  for (std::size_t i = part.begin; i < at; ++i) {
+    const int code = m_tags[i].code;
+    if (code == 101 && embedded == std::string::npos) embedded = i;
+    if (code == 100) embedded = std::string::npos;
+    if (code != 102) continue;
+    if (!opens_group(m_tags[i])) {
+      depth = std::max(depth - 1, 0);
+      if (depth == 0) group = std::string::npos;
+    } else if (closed_later(m_tags, i, part.end)) {
+      if (depth++ == 0) group = i;
+    }
+  }
+  return std::min({at, embedded, group});
 }
 
 void od_dxf_patcher::set(std::size_t at, int code, const std::string& value) {

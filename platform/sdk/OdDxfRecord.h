@@ -32,8 +32,7 @@ struct od_dxf_part {
 // The part after the `occurrence`-th marker named `subclass` (any letter
 // case); the whole body when the record has no markers or lacks that one.
 od_dxf_part odDxfFindPart(const OdDxfTags& tags, std::string_view subclass, int occurrence = 0);
-// The body from the first tag after the type to the first 1001 (extended
-// data) or 101 (an embedded object).
+// The body from the first tag after the type to the first 1001 (extended data).
 od_dxf_part odDxfBody(const OdDxfTags& tags);
 // The index of the `nth` tag with `code` in the part, outside brace groups; npos when none.
 std::size_t odDxfFind(const OdDxfTags& tags, const od_dxf_part& part, int code, int nth = 0);

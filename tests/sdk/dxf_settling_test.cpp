@@ -54,6 +54,22 @@ std::vector<settling_case> settling_cases() {
        dxf_text({{0, "SECTION"}, {2, "BLOCKS"}, {0, "MTEXT"}, {1001, "ACAD"}, {1000, "ACAD_MTEXT_COLUMN_INFO_BEGIN"},
                  {1, "75"}, {1, "2"}, {1001, "ACAD"}, {1000, "ACAD_MTEXT_COLUMN_INFO_BEGIN"}, {7, "75"}, {1, "1"}, {101, ""},
                  {2, ""}, {0, "ENDSEC"}, {0, "EOF"}})},
+      // An embedded-object marker followed by the record's own subclass:
+      // tags went after the marker, then were found a second time.
+      {"embedded_object_before_a_subclass",
+       "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1032\n  0\nENDSEC\n" +
+           dxf_text({{0, "SECTION"}, {2, "BLOCKS"}, {0, "MTEXT"}, {101, ""}, {100, "AcDbMText"}, {0, "ENDSEC"},
+                     {0, "EOF"}})},
+      // Two embedded objects: writing replaced the first, the next reading
+      // took the second for it.
+      {"two_embedded_objects",
+       dxf_text({{0, "SECTION"}, {2, "ENTITIES"}, {0, "MTEXT"}, {101, ""}, {100, ""}, {101, ""}, {5, ""},
+                 {0, "ENDSEC"}, {0, "EOF"}})},
+      // A closed "{" group holding the string: the tags a Text lacked were
+      // inserted inside the group, where reading does not look.
+      {"text_with_its_string_in_a_group",
+       dxf_text({{0, "SECTION"}, {2, "ENTITIES"}, {0, "TEXT"}, {102, "{"}, {1, ""}, {102, ""}, {0, "ENDSEC"},
+                 {0, "EOF"}})},
       // The value kept the extra return, and writing refused it as a line break.
       {"carriage_returns_before_a_line_end", stray_carriage_return()},
   };
