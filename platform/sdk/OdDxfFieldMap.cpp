@@ -31,8 +31,14 @@ std::optional<OdString> field_code(const OdDxfTags& record, int version) {
 // Replaces the code's tags with 3 chunks and a final 2, where they stood.
 void write_code(OdDxfTags& record, const OdString& code, int version) {
   // A record without a code gets one at the end of its field part, before
-  // any extended data, where reading looks for it.
-  std::size_t at = odDxfFindPart(record, "AcDbField").end;
+  // any extended data or embedded object, where reading looks for it.
+  const od_dxf_part part = odDxfFindPart(record, "AcDbField");
+  std::size_t at = part.end;
+  for (std::size_t i = part.begin; i < part.end; ++i)
+    if (record[i].code == 101) {
+      at = i;
+      break;
+    }
   if (const auto tags = code_tags(record)) {
     at = tags->begin;
     record.erase(record.begin() + static_cast<std::ptrdiff_t>(tags->begin),

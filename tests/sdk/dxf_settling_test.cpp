@@ -70,6 +70,10 @@ std::vector<settling_case> settling_cases() {
       {"text_with_its_string_in_a_group",
        dxf_text({{0, "SECTION"}, {2, "ENTITIES"}, {0, "TEXT"}, {102, "{"}, {1, ""}, {102, ""}, {0, "ENDSEC"},
                  {0, "EOF"}})},
+      // The same for a field whose record holds an embedded-object marker.
+      {"field_with_an_embedded_object_and_no_code",
+       dxf_text({{0, "SECTION"}, {2, "ENTITIES"}, {0, "FIELD"}, {101, "4"}, {1001, "X"}, {0, "ENDSEC"},
+                 {0, "EOF"}})},
       // The value kept the extra return, and writing refused it as a line break.
       {"carriage_returns_before_a_line_end", stray_carriage_return()},
   };
