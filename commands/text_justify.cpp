@@ -88,10 +88,10 @@ void tjust_text(OdDbText& text, const tjust_entry& entry) {
 }
 
 OdGePoint3d tjust_top_left(const OdDbMText& mtext) {
-  const int offset = static_cast<int>(mtext.attachment()) - 1;
+  const od_attachment_cell cell = odAttachmentCell(mtext.attachment());
   const OdGePoint3d& location = mtext.location();
-  return OdGePoint3d(location.x - mtext.actualWidth() * (offset % 3) * 0.5,
-                     location.y + mtext.actualHeight() * (offset / 3) * 0.5, location.z);
+  return OdGePoint3d(location.x - mtext.actualWidth() * cell.column * 0.5,
+                     location.y + mtext.actualHeight() * cell.row * 0.5, location.z);
 }
 
 void tjust_mtext(OdDbMText& mtext, const tjust_entry& entry) {

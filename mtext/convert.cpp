@@ -32,22 +32,6 @@ std::vector<double> column_heights(const OdDbMText& object) {
   return heights;
 }
 
-std::uint32_t horizontal_of(int attachment) {
-  switch (attachment) {
-    case 2: case 5: case 8: case 11: return 2;
-    case 3: case 6: case 9: case 12: return 3;
-    default: return 1;
-  }
-}
-
-std::uint32_t vertical_of(int attachment) {
-  switch (attachment) {
-    case 4: case 5: case 6: case 15: case 19: case 23: return 1;
-    case 7: case 8: case 9: case 14: case 18: case 22: return 2;
-    default: return 0;
-  }
-}
-
 // Sizes multiline text objects by laying them out.
 class layout_provider : public OdDbMTextLayoutProvider {
 public:
@@ -130,9 +114,9 @@ convert_info mtext_convert_info(OdSmartPtr<OdDbMText> object) {
       }
   }
   info.text_height = std::fabs(object->textHeight()) <= zero_height ? default_text_height : object->textHeight();
-  const int attachment = static_cast<int>(object->attachment());
-  info.horizontal = horizontal_of(attachment);
-  info.vertical = vertical_of(attachment);
+  const od_attachment_cell cell = odAttachmentCell(object->attachment());
+  info.horizontal = static_cast<std::uint32_t>(cell.column + 1);
+  info.vertical = static_cast<std::uint32_t>(cell.row);
   return info;
 }
 

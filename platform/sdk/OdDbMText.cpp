@@ -77,8 +77,27 @@ void OdDbMText::setNormal(const OdGeVector3d& normal) {
   setRotation(angle);
 }
 
+od_attachment_cell odAttachmentCell(OdDbMText::AttachmentPoint attachment) {
+  od_attachment_cell cell;
+  switch (attachment) {
+    case OdDbMText::kTopCenter: case OdDbMText::kMiddleCenter: case OdDbMText::kBottomCenter:
+    case OdDbMText::kBaseCenter: cell.column = 1; break;
+    case OdDbMText::kTopRight: case OdDbMText::kMiddleRight: case OdDbMText::kBottomRight:
+    case OdDbMText::kBaseRight: cell.column = 2; break;
+    default: break;
+  }
+  switch (attachment) {
+    case OdDbMText::kMiddleLeft: case OdDbMText::kMiddleCenter: case OdDbMText::kMiddleRight:
+    case OdDbMText::kMiddleAlign: case OdDbMText::kMiddleFit: case OdDbMText::kMiddleMid: cell.row = 1; break;
+    case OdDbMText::kBottomLeft: case OdDbMText::kBottomCenter: case OdDbMText::kBottomRight:
+    case OdDbMText::kBottomAlign: case OdDbMText::kBottomFit: case OdDbMText::kBottomMid: cell.row = 2; break;
+    default: break;
+  }
+  return cell;
+}
+
 void OdDbMText::setAttachment(AttachmentPoint attachment) {
-  require(attachment >= kTopLeft && attachment <= kBottomRight, "MText attachment must be 1 to 9");
+  require(attachment >= kTopLeft && attachment <= kTopMid, "MText attachment must be 1 to 24");
   assertWriteEnabled();
   m_attachment = attachment;
 }
@@ -89,22 +108,22 @@ OdGeMatrix3d OdDbMText::textToWorld(const OdGePoint3d& origin) const {
   return m;
 }
 
-// The location is the attachment point of the box: column (a-1) mod 3 and
-// row (a-1) div 3 in half-box steps from the top-left corner.
+// The location is the attachment point of the box, in half-box steps from
+// the top-left corner.
 OdGePoint3d OdDbMText::top_left_for(AttachmentPoint attachment) const {
   const od_mtext_extents box = extents();
-  const int column = (attachment - 1) % 3, row = (attachment - 1) / 3;
-  return textToWorld(m_location) * OdGePoint3d(-box.width * column * 0.5, box.height * row * 0.5, 0.0);
+  const od_attachment_cell cell = odAttachmentCell(attachment);
+  return textToWorld(m_location) * OdGePoint3d(-box.width * cell.column * 0.5, box.height * cell.row * 0.5, 0.0);
 }
 
 void OdDbMText::setAttachmentMovingLocation(AttachmentPoint attachment) {
-  require(attachment >= kTopLeft && attachment <= kBottomRight, "MText attachment must be 1 to 9");
+  require(attachment >= kTopLeft && attachment <= kTopMid, "MText attachment must be 1 to 24");
   assertWriteEnabled();
   const od_mtext_extents box = extents();
   const OdGePoint3d topLeft = top_left_for(m_attachment);
-  const int column = (attachment - 1) % 3, row = (attachment - 1) / 3;
+  const od_attachment_cell cell = odAttachmentCell(attachment);
   m_attachment = attachment;
-  m_location = textToWorld(topLeft) * OdGePoint3d(box.width * column * 0.5, -box.height * row * 0.5, 0.0);
+  m_location = textToWorld(topLeft) * OdGePoint3d(box.width * cell.column * 0.5, -box.height * cell.row * 0.5, 0.0);
 }
 
 void OdDbMText::setColumnType(ColumnType type) {

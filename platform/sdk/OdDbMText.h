@@ -21,6 +21,8 @@ public:
   enum AttachmentPoint : int {
     kTopLeft = 1, kTopCenter, kTopRight, kMiddleLeft, kMiddleCenter, kMiddleRight,
     kBottomLeft, kBottomCenter, kBottomRight,
+    kBaseLeft, kBaseCenter, kBaseRight, kBaseAlign, kBottomAlign, kMiddleAlign, kTopAlign,
+    kBaseFit, kBottomFit, kMiddleFit, kTopFit, kBaseMid, kBottomMid, kMiddleMid, kTopMid,
   };
   enum ColumnType : int { kNoColumns = 0, kStaticColumns = 1, kDynamicColumns = 2 };
   enum LineSpacingStyle : int { kAtLeast = 1, kExactly = 2 };
@@ -138,3 +140,12 @@ private:
   double m_backgroundScale = 1.5;
 };
 using OdDbMTextPtr = OdSmartPtr<OdDbMText>;
+
+// Where an attachment point sits on the text's box: column 0 left, 1
+// centre, 2 right; row 0 top, 1 middle, 2 bottom. The baseline, align, fit
+// and mid kinds that single-line text knows take the nearest cell.
+struct od_attachment_cell {
+  int column = 0;
+  int row = 0;
+};
+od_attachment_cell odAttachmentCell(OdDbMText::AttachmentPoint attachment);

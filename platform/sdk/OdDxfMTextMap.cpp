@@ -119,7 +119,7 @@ void write_frame(od_dxf_patcher& patcher, const OdDbMText& mtext, bool fresh) {
   if (reader.vector(11) || !reader.real(50)) {
     patcher.vector(11, mtext.direction(), OdGeMatrix3d::arbitraryAxisX(mtext.normal()));
   } else {
-    patcher.real(50, mtext.rotation() * kDegrees, 0.0);
+    patcher.angle(50, mtext.rotation());
   }
 }
 

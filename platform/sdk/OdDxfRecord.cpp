@@ -1,9 +1,11 @@
 #include "platform/sdk/OdDxfRecord.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/sdk/OdDbHandle.h"
 #include "platform/sdk/OdDxfValue.h"
+#include "platform/sdk/OdGeTol.h"
 
 namespace {
 
@@ -219,6 +221,21 @@ void od_dxf_patcher::real(int code, double value, double absent, bool required) 
     return;
   }
   set(at, code, odDxfFormatDouble(value));
+}
+
+void od_dxf_patcher::angle(int code, double radians, bool required) {
+  double degrees = std::fmod(radians * 180.0 / OdaPI, 360.0);
+  if (degrees < 0.0) degrees += 360.0;
+  if (odDxfSameDouble(degrees, 360.0)) degrees = 0.0;
+  const std::size_t at = odDxfFind(m_tags, current(), code);
+  if (at != std::string::npos) {
+    const auto old = odDxfParseDouble(m_tags[at].value);
+    if (old && std::isfinite(*old)) {
+      const double turn = std::fmod(std::fabs(*old - degrees), 360.0);
+      if (odDxfSameDouble(turn, 0.0) || odDxfSameDouble(turn, 360.0)) return;
+    }
+  }
+  real(code, degrees, 0.0, required);
 }
 
 void od_dxf_patcher::integer(int code, long long value, long long absent, bool required) {

@@ -77,6 +77,9 @@ public:
   od_dxf_patcher& part(std::function<od_dxf_part(const OdDxfTags&)> find, std::initializer_list<int> order);
 
   void real(int code, double value, double absent, bool required = false);
+  // An angle given in radians, written in degrees in [0, 360) as drawing
+  // programs write them; a tag that names the same direction stays as read.
+  void angle(int code, double radians, bool required = false);
   void integer(int code, long long value, long long absent, bool required = false);
   void string(int code, const OdString& value, const OdString& absent, bool required = false,
               bool unicodeEscapes = true);

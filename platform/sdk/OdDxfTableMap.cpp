@@ -108,7 +108,7 @@ OdDxfTags odDxfWriteTextStyle(const OdDbObject& object, const OdDxfTags& origina
   patcher.integer(70, flags, 0, fresh);
   patcher.real(40, style.textSize(), 0.0, fresh);
   patcher.real(41, style.xScale(), 1.0, fresh);
-  patcher.real(50, style.obliquingAngle() * kDegrees, 0.0, fresh);
+  patcher.angle(50, style.obliquingAngle(), fresh);
   if (fresh) patcher.integer(71, 0, 0, true);  // mirroring is not modelled
   patcher.real(42, style.priorSize(), 2.5, fresh);
   patcher.string(3, style.fileName(), OdString(), fresh);

@@ -95,9 +95,15 @@ TEST(DbMText, PlainAttachmentChangeMovesTheBox) {
   std::array<OdGePoint3d, 4> box;
   m->getBoundingPoints(box);
   expect_near(box[3], m->location(), "bottom right sits on the location");
-  EXPECT_THROW(m->setAttachment(static_cast<OdDbMText::AttachmentPoint>(10)), OdError);
+  EXPECT_THROW(m->setAttachment(static_cast<OdDbMText::AttachmentPoint>(25)), OdError);
   EXPECT_THROW(m->setAttachmentMovingLocation(static_cast<OdDbMText::AttachmentPoint>(0)), OdError);
   EXPECT_EQ(m->attachment(), OdDbMText::kBottomRight);
+  // The kinds single-line text knows are accepted and sit on the nearest cell.
+  m->setAttachmentMovingLocation(OdDbMText::kMiddleAlign);
+  std::array<OdGePoint3d, 4> moved;
+  m->getBoundingPoints(moved);
+  expect_near(moved[3], box[3], "the box stays put");
+  expect_near(box[2] + (box[0] - box[2]) * 0.5, m->location(), "middle align sits on the left edge's middle");
 }
 
 TEST(DbMText, RotationIsTheDirectionAngleInTheTextPlane) {

@@ -280,7 +280,7 @@ TEST_F(DxfRead, BadValuesKeepDefaultsAndLoseNothingElse) {
   EXPECT_EQ(text->normal(), OdGeVector3d::kZAxis);
   expect_point(text->position(), {1, 2, 0}, "position");
   const auto mtext = read<OdDbMText>(
-      "0|MTEXT\n100|AcDbMText\n10|0\n20|0\n40|0\n41|-3\n71|12\n1|kept\n44|9.0\n45|0.5\n11|0\n21|0\n31|0\n", 1021);
+      "0|MTEXT\n100|AcDbMText\n10|0\n20|0\n40|0\n41|-3\n71|25\n1|kept\n44|9.0\n45|0.5\n11|0\n21|0\n31|0\n", 1021);
   EXPECT_EQ(mtext->contents(), OdString(u"kept"));
   EXPECT_EQ(mtext->textHeight(), 2.5);
   EXPECT_EQ(mtext->width(), 0.0);
