@@ -24,7 +24,11 @@ bool choose_mode() {
 
 void convert_text(OdDbText& text, int mode) {
   const std::u16string converted = text_case::convert_text(text.textString().str(), mode);
-  if (converted != text.textString().str()) text.setTextString(OdString(converted));
+  if (converted == text.textString().str()) return;
+  text.setTextString(OdString(converted));
+  // A justified text stays on its alignment point (an aligned or fitted
+  // one between its two points) with its new width.
+  text.adjustAlignment();
 }
 
 void convert_mtext(OdDbMText& mtext, int mode) {

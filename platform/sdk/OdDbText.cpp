@@ -45,17 +45,18 @@ void OdDbText::setDatabaseDefaults(OdDbDatabase* database) {
   m_height = database->getTEXTSIZE();
 }
 
-OdGiTextStyle OdDbText::drawStyle() const {
-  OdGiTextStyle style = giEntityTextStyle(m_style, database(), m_height);
+OdGiTextStyle OdDbText::drawStyle(OdDbDatabase* db) const {
+  OdGiTextStyle style = giEntityTextStyle(m_style, db ? db : database(), m_height);
   style.setXScale(m_widthFactor);
   style.setObliquingAngle(m_oblique);
   return style;
 }
 
-od_text_box OdDbText::measureBox() const {
-  const OdGiTextStyle style = drawStyle();
+od_text_box OdDbText::measureBox(OdDbDatabase* db) const {
+  if (!db) db = database();
+  const OdGiTextStyle style = drawStyle(db);
   OdGiContextForDbDatabasePtr context = OdGiContextForDbDatabase::createObject();
-  context->setDatabase(database(), false);
+  context->setDatabase(db, false);
   OdGePoint3d min, max, end;
   context->textExtentsBox(style, m_text.c_str(), m_text.getLength(), 0, min, max, &end);
   od_text_box box;
@@ -130,10 +131,10 @@ void OdDbText::fit_between_points(const od_text_box& box) {
   else m_widthFactor *= length / box.advance;
 }
 
-void OdDbText::adjustAlignment(OdDbDatabase*) {
+void OdDbText::adjustAlignment(OdDbDatabase* database) {
   assertWriteEnabled();
   if (isDefaultAlignment()) return;
-  const od_text_box box = measureBox();
+  const od_text_box box = measureBox(database);
   if (m_horizontal == kTextAlign || m_horizontal == kTextFit) {
     fit_between_points(box);
     return;

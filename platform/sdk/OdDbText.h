@@ -76,14 +76,17 @@ public:
   void getBoundingPoints(std::array<OdGePoint3d, 4>& points) const;
   // Re-derives the position (or for align and fit the height or width
   // factor and the rotation) from the alignment point. `database` supplies
-  // the fonts; null uses the text's own database.
+  // the fonts; null uses the text's own database. Drawings often store a
+  // stale position for such texts (many writers put the alignment point
+  // there), so readers settle every text this way once it is read.
   void adjustAlignment(OdDbDatabase* database = nullptr);
 
-  // The style the text is drawn with: its record, with the text's height,
-  // width factor and obliquing angle.
-  OdGiTextStyle drawStyle() const;
+  // The style the text is drawn with: its record (the database's Standard
+  // when it names none), with the text's height, width factor and obliquing
+  // angle; null `database` uses the text's own.
+  OdGiTextStyle drawStyle(OdDbDatabase* database = nullptr) const;
   // The measured box in the text's own plane.
-  od_text_box measureBox() const;
+  od_text_box measureBox(OdDbDatabase* database = nullptr) const;
   // Text plane to world: origin at the position, x along the baseline
   // (mirroring included), z along the normal.
   OdGeMatrix3d textToWorld(const OdGePoint3d& origin) const;

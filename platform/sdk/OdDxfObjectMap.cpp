@@ -26,6 +26,7 @@ const od_dxf_kind kKinds[] = {
     {"ATTRIB", &OdDbAttribute::desc, odDxfReadText, odDxfWriteText},
     {"ATTDEF", &OdDbAttributeDefinition::desc, odDxfReadText, odDxfWriteText},
     {"TEXT", &OdDbText::desc, odDxfReadText, odDxfWriteText},
+    {"INSERT", &OdDbBlockReference::desc, odDxfReadInsert, odDxfWriteInsert},
     {"MTEXT", &OdDbMText::desc, odDxfReadMText, odDxfWriteMText},
     {"MULTILEADER", &OdDbMLeader::desc, odDxfReadMLeader, odDxfWriteMLeader},
     {"STYLE", &OdDbTextStyleTableRecord::desc, odDxfReadTextStyle, odDxfWriteTextStyle},

@@ -1,6 +1,6 @@
 // The records of a DXF drawing that the module works with, as model objects.
 //
-// TEXT, MTEXT, ATTRIB, ATTDEF and MULTILEADER entities, STYLE and LAYER
+// TEXT, MTEXT, INSERT, ATTRIB, ATTDEF and MULTILEADER entities, STYLE and LAYER
 // table records and FIELD objects become database objects; every other
 // record stays tags only. Writing patches the record as it was read: a
 // value the model owns is replaced only where the model's value differs

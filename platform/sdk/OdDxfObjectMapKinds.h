@@ -37,6 +37,9 @@ void odDxfApply(Setter&& setter) {
 // TEXT, ATTRIB and ATTDEF.
 OdDbObjectPtr odDxfReadText(const OdDxfTags& record, const OdDxfContext& context);
 OdDxfTags odDxfWriteText(const OdDbObject& object, const OdDxfTags& original, const OdDxfContext& context);
+// INSERT (a block reference; its attributes are read as ATTRIB records).
+OdDbObjectPtr odDxfReadInsert(const OdDxfTags& record, const OdDxfContext& context);
+OdDxfTags odDxfWriteInsert(const OdDbObject& object, const OdDxfTags& original, const OdDxfContext& context);
 // MTEXT.
 OdDbObjectPtr odDxfReadMText(const OdDxfTags& record, const OdDxfContext& context);
 OdDxfTags odDxfWriteMText(const OdDbObject& object, const OdDxfTags& original, const OdDxfContext& context);

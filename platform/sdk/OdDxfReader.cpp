@@ -6,16 +6,18 @@
 #include <set>
 #include <vector>
 
+#include "platform/sdk/OdDbAttribute.h"
 #include "platform/sdk/OdDbBlockTableRecord.h"
 #include "platform/sdk/OdDbDatabase.h"
 #include "platform/sdk/OdDbEntity.h"
 #include "platform/sdk/OdDbLayerTableRecord.h"
+#include "platform/sdk/OdDbText.h"
 #include "platform/sdk/OdDbTextStyleTableRecord.h"
 #include "platform/sdk/OdDxfDocument.h"
 #include "platform/sdk/OdDxfFile.h"
 #include "platform/sdk/OdDxfFileIo.h"
 #include "platform/sdk/OdDxfHeader.h"
-#include "platform/sdk/OdDxfObjectMap.h"
+#include "platform/sdk/OdDxfObjectMapKinds.h"
 
 OdDxfError::OdDxfError(OdResult code, const std::string& message, std::size_t line)
     : OdError(code, line ? "line " + std::to_string(line) + ": " + message : message),
@@ -51,6 +53,7 @@ public:
     read_entities();
     read_objects();
     link_fields();
+    settle_texts();
     m_doc.seed_after_reading = m_db.handseed();
   }
 
@@ -100,6 +103,22 @@ private:
     } catch (const OdError& error) {
       throw OdDxfError(error.code(), std::string("fields: ") + error.what());
     }
+  }
+
+  // Texts not justified left are placed by their alignment point (align and
+  // fit by both points), as drawing programs place them, whatever first
+  // point the file stored; writing gives back the stored values while the
+  // text keeps this placement.
+  void settle_texts() {
+    for (const od_dxf_section& section : m_doc.sections)
+      for (const od_dxf_record& record : section.records) {
+        OdDbObject* object = record.object.peekObject();
+        if (!is_kind(object, OdDbText::desc())) continue;
+        auto* text = static_cast<OdDbText*>(object);
+        if (text->isDefaultAlignment()) continue;
+        text->upgradeOpen();
+        odDxfApply([&] { text->adjustAlignment(&m_db); });
+      }
   }
 
   OdDbObjectId new_table(od_dxf_record* record) {
@@ -210,15 +229,40 @@ private:
 
   void read_entity(od_dxf_record& record, const OdDbObjectId& block) {
     if (m_linked_columns.count(od_dxf_record_handle(record.tags))) return;
+    const OdDbObjectId reference = attribute_owner(record);
     OdDbObjectPtr object = mapped(record);
     if (!object) return;
-    add(record, object.get(), block);
-    if (is_kind(object.get(), OdDbEntity::desc())) {
-      OdDbBlockTableRecordPtr owner(block.peekObject());
+    if (reference.isValid() && is_kind(object.get(), OdDbAttribute::desc())) {
+      add(record, object.get(), reference);
+      OdDbBlockReferencePtr owner(reference.peekObject());
       owner->upgradeOpen();
-      owner->appendOdDbEntity(static_cast<OdDbEntity*>(object.get()));
+      owner->appendAttribute(static_cast<OdDbAttribute*>(object.get()));
+    } else {
+      add(record, object.get(), block);
+      if (is_kind(object.get(), OdDbEntity::desc())) {
+        OdDbBlockTableRecordPtr owner(block.peekObject());
+        owner->upgradeOpen();
+        owner->appendOdDbEntity(static_cast<OdDbEntity*>(object.get()));
+      }
     }
+    if (is_kind(object.get(), OdDbBlockReference::desc())) m_open_reference = record.object;
     record.mapped = true;
+  }
+
+  // The block reference an ATTRIB record belongs to: the INSERT its owner
+  // handle names, else (R12 has no owners) the INSERT it follows, up to
+  // that reference's SEQEND. Null for every other record.
+  OdDbObjectId attribute_owner(const od_dxf_record& record) {
+    const std::string_view kind = record.kind();
+    if (kind != "ATTRIB") {
+      m_open_reference = OdDbObjectId::kNull;
+      return OdDbObjectId::kNull;
+    }
+    if (const OdDxfTag* owner = od_dxf_find(record.tags, 330)) {
+      const OdDbObjectId id = m_db.getOdDbObjectId(od_dxf_handle_of(owner->value));
+      if (is_kind(id.peekObject(), OdDbBlockReference::desc())) return id;
+    }
+    return m_open_reference;
   }
 
   void read_blocks() {
@@ -263,6 +307,7 @@ private:
   OdDbDatabase& m_db;
   OdDxfContext m_context;
   std::set<std::uint64_t> m_linked_columns;  // handles of later-column MTEXT records
+  OdDbObjectId m_open_reference;              // the INSERT whose ATTRIB records are being read
   OdDbObjectId m_blocks, m_layers, m_styles;
 };
 

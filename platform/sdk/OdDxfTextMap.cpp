@@ -3,6 +3,7 @@
 //
 // Position and alignment point are stored in the text's object coordinate
 // system; the model keeps world points.
+#include <algorithm>
 #include <cmath>
 
 #include "platform/sdk/OdDbAttribute.h"
@@ -81,17 +82,46 @@ void read_attribute_part(od_dxf_reader& reader, text_kind kind, OdDbText& text) 
   }
 }
 
-void write_text_part(od_dxf_patcher& patcher, const OdDbText& text) {
+// What places a text: the values its justification derives from the others.
+struct text_placement {
+  OdGePoint3d position;
+  double height = 0.0, width_factor = 1.0, rotation = 0.0;
+};
+
+text_placement placement_of(const OdDbText& text) {
+  return {text.position(), text.height(), text.widthFactor(), text.rotation()};
+}
+
+bool same_placement(const text_placement& a, const text_placement& b) {
+  const double tolerance = 1e-9 * std::max({1.0, a.position.asVector().length(), b.position.asVector().length()});
+  return a.position.distanceTo(b.position) <= tolerance && std::fabs(a.height - b.height) <= 1e-9 * a.height &&
+         std::fabs(a.width_factor - b.width_factor) <= 1e-9 && std::fabs(a.rotation - b.rotation) <= 1e-9;
+}
+
+// Reading settles a justified text on its alignment point; while the model
+// still holds what settling the stored record gives, the stored values are
+// written back, so an unchanged text keeps its record as read.
+text_placement placement_to_write(const OdDbText& text, const OdDxfTags& original, const OdDxfContext& context) {
+  const text_placement model = placement_of(text);
+  if (original.empty() || text.isDefaultAlignment()) return model;
+  const OdDbTextPtr stored = OdDbText::cast(odDxfReadText(original, context).get());
+  if (stored.isNull()) return model;
+  const text_placement as_read = placement_of(*stored);
+  odDxfApply([&] { stored->adjustAlignment(context.database); });
+  return same_placement(placement_of(*stored), model) ? as_read : model;
+}
+
+void write_text_part(od_dxf_patcher& patcher, const OdDbText& text, const text_placement& placement) {
   patcher.part("AcDbText", kTextOrder);
   const OdGeMatrix3d toPlane = OdGeMatrix3d::worldToPlane(text.normal());
-  const OdGePoint3d position = toPlane * text.position();
+  const OdGePoint3d position = toPlane * placement.position;
   patcher.point(10, position, OdGePoint3d::kOrigin, true);
-  patcher.real(40, text.height(), 0.0, true);
+  patcher.real(40, placement.height, 0.0, true);
   patcher.string(1, text.textString(), OdString(), true);
   patcher.real(39, text.thickness(), 0.0);
-  patcher.real(50, text.rotation() * kDegrees, 0.0);
-  patcher.real(41, text.widthFactor(), 1.0);
-  patcher.real(51, text.oblique() * kDegrees, 0.0);
+  patcher.angle(50, placement.rotation);
+  patcher.real(41, placement.width_factor, 1.0);
+  patcher.angle(51, text.oblique());
   odDxfWriteStyleName(patcher, text.textStyle());
   patcher.integer(71, (text.isMirroredInX() ? kBackwardFlag : 0) | (text.isMirroredInY() ? kUpsideDownFlag : 0), 0);
   patcher.integer(72, text.horizontalMode(), 0);
@@ -147,9 +177,10 @@ OdDxfTags odDxfWriteText(const OdDbObject& object, const OdDxfTags& original, co
       tags = odDxfNewRecord(object, "ATTDEF", {"AcDbEntity", "AcDbText", "AcDbAttributeDefinition"}, context);
     else tags = odDxfNewRecord(object, "TEXT", {"AcDbEntity", "AcDbText", "AcDbText"}, context);
   }
+  const text_placement placement = placement_to_write(text, original, context);
   od_dxf_patcher patcher(tags, context.version);
   odDxfWriteEntity(patcher, text);
-  write_text_part(patcher, text);
+  write_text_part(patcher, text, placement);
   write_attribute_part(patcher, kind, text);
   return tags;
 }
