@@ -62,10 +62,12 @@ std::string text_justification(const OdDbText& text) {
 }
 
 std::string attachment_name(OdDbMText::AttachmentPoint attachment) {
-  static const char* const kNames[] = {"TopLeft",    "TopCenter",    "TopRight",    "MiddleLeft", "MiddleCenter",
-                                       "MiddleRight", "BottomLeft", "BottomCenter", "BottomRight"};
+  static const char* const kNames[] = {
+      "TopLeft",  "TopCenter",   "TopRight",    "MiddleLeft", "MiddleCenter", "MiddleRight", "BottomLeft", "BottomCenter",
+      "BottomRight", "BaseLeft", "BaseCenter", "BaseRight", "BaseAlign", "BottomAlign", "MiddleAlign", "TopAlign",
+      "BaseFit",  "BottomFit",   "MiddleFit",   "TopFit",     "BaseMid",     "BottomMid",   "MiddleMid",  "TopMid"};
   const int index = static_cast<int>(attachment) - 1;
-  return index >= 0 && index < 9 ? kNames[index] : "?";
+  return index >= 0 && index < 24 ? kNames[index] : "?";
 }
 
 // The point the justification names; aligned and fitted texts run from
@@ -120,6 +122,23 @@ void print_text_objects(const OdDbDatabase& db, std::ostream& out) {
   }
 }
 
+// The text styles after a blank line: the font each draws with and whether
+// that is a TrueType or a shape font.
+void print_text_styles(const OdDbDatabase& db, std::ostream& out) {
+  out << "\nstyle\tfont\tkind\n";
+  for (const OdDbObjectId& id : db.objectIds()) {
+    const OdDbObject* object = id.peekObject();
+    if (!object || object->isErased() || !object->isKindOf(OdDbTextStyleTableRecord::desc())) continue;
+    const auto& record = static_cast<const OdDbTextStyleTableRecord&>(*object);
+    if (record.isShapeFile()) continue;  // shapes, not a font for text
+    OdGiTextStyle style;
+    giFromDbTextStyle(&record, style);
+    const OdString& typeface = style.ttfDecriptor().typeface();
+    out << cell(record.getName()) << '\t' << cell(typeface.isEmpty() ? style.fileName() : typeface) << '\t'
+        << (style.isShxFont() ? "shape" : "TrueType") << '\n';
+  }
+}
+
 // Runs `action`; a DXF error prints "cadtext: FILE:LINE: message" and gives 2.
 int reporting_dxf_errors(invocation& call, const std::string& file, const std::function<void()>& action) {
   try {
@@ -136,7 +155,11 @@ int reporting_dxf_errors(invocation& call, const std::string& file, const std::f
 int info_command(invocation& call) {
   if (call.args.size() != 1) throw std::invalid_argument("dxf info takes one drawing: cadtext dxf info DRAWING.dxf");
   const std::string& path = call.args[0];
-  return reporting_dxf_errors(call, path, [&] { print_text_objects(*odDxfReadFile(path), call.out); });
+  return reporting_dxf_errors(call, path, [&] {
+    const OdDbDatabasePtr db = odDxfReadFile(path);
+    print_text_objects(*db, call.out);
+    print_text_styles(*db, call.out);
+  });
 }
 
 int roundtrip_command(invocation& call) {
@@ -156,7 +179,8 @@ int roundtrip_command(invocation& call) {
 const subcommand_registration info_registration(
     {{"dxf", "info"},
      "dxf info DRAWING.dxf",
-     "lists the drawing's text objects (TEXT, MTEXT, ATTRIB, ATTDEF, MULTILEADER), one per line, tab separated",
+     "lists the drawing's text objects (TEXT, MTEXT, ATTRIB, ATTDEF, MULTILEADER), one per line, tab separated, "
+     "then its text styles with their fonts",
      info_command});
 const subcommand_registration roundtrip_registration(
     {{"dxf", "roundtrip"},

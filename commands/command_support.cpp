@@ -2,7 +2,7 @@
 
 #include "platform/host/host_printf.h"
 #include "platform/host/host_translate.h"
-#include "platform/sdk/OdDbBlockTableRecord.h"
+#include "platform/sdk/OdDbAttribute.h"
 
 namespace text_commands {
 
@@ -14,6 +14,9 @@ void report_locked(int skipped) {
 
 bool is_text(const OdDbObject* object) { return object && object->isKindOf(OdDbText::desc()); }
 bool is_mtext(const OdDbObject* object) { return object && object->isKindOf(OdDbMText::desc()); }
+bool is_attribute(const OdDbObject* object) {
+  return object && (object->isKindOf(OdDbAttribute::desc()) || object->isKindOf(OdDbAttributeDefinition::desc()));
+}
 
 text_selection sort_selection(const std::vector<OdDbObjectId>& ids) {
   text_selection found;
@@ -29,13 +32,6 @@ text_selection sort_selection(const std::vector<OdDbObjectId>& ids) {
     found.both.push_back(id);
   }
   return found;
-}
-
-OdDbObjectId target_space(OdDbDatabase* database, const OdDbObjectId& near) {
-  const OdDbObjectPtr object = near.openObject();
-  const OdDbObjectPtr owner = object ? object->ownerId().openObject() : OdDbObjectPtr();
-  if (owner && owner->isKindOf(OdDbBlockTableRecord::desc())) return owner->objectId();
-  return database ? database->getModelSpaceId() : OdDbObjectId();
 }
 
 std::optional<text_selection> select_texts(IHostAppServices& host) {

@@ -35,9 +35,7 @@ std::optional<text_selection> select_texts(IHostAppServices& host);
 
 bool is_text(const OdDbObject* object);
 bool is_mtext(const OdDbObject* object);
-
-// The block a new entity joins: the owner of `near` when that is a block,
-// else model space.
-OdDbObjectId target_space(OdDbDatabase* database, const OdDbObjectId& near);
+// Attributes and attribute definitions: Texts that belong to a block.
+bool is_attribute(const OdDbObject* object);
 
 }  // namespace text_commands

@@ -22,6 +22,23 @@ OdDbMTextPtr merged(const std::vector<OdDbTextPtr>& texts, OdDbDatabase* databas
   }
 }
 
+// Multiline text came with R13 (AC1012): an older drawing cannot hold the merged MText.
+bool holds_mtext(const OdDbDatabase* database) {
+  const int version = database ? database->originalFileVersion() : 0;
+  return version == 0 || version >= 1012;
+}
+
+// The selected Texts, leaving out attributes: they belong to their block
+// reference, which merging must not take them from.
+std::vector<OdDbTextPtr> plain_texts(const std::vector<OdDbObjectId>& ids) {
+  std::vector<OdDbTextPtr> texts;
+  for (const OdDbObjectId& id : ids) {
+    const OdDbObjectPtr object = id.openObject(OdDb::kForRead);
+    if (is_text(object.get()) && !is_attribute(object.get())) texts.push_back(OdDbText::cast(object.get()));
+  }
+  return texts;
+}
+
 }  // namespace
 
 int CText2MTextCmd::execute() {
@@ -30,25 +47,22 @@ int CText2MTextCmd::execute() {
   mtext::install_layout_provider();
   const std::optional<text_selection> selected = select_texts(*host);
   if (!selected) return kCmdCancelled;
-  const text_selection& found = *selected;
-  if (found.texts.empty()) {
+  std::vector<OdDbTextPtr> texts = plain_texts(selected->texts);
+  if (texts.empty()) {
     print(u"Selected objects are not texts");
     return kCmdDone;
   }
 
-  std::vector<OdDbTextPtr> texts;
-  for (const OdDbObjectId& id : found.texts) texts.push_back(OdDbText::cast(id.openObject(OdDb::kForRead).get()));
   text_to_mtext::sort_reading_order(texts);
   OdDbDatabase* database = host->currentDatabase();
-  const OdDbMTextPtr mtext = merged(texts, database);
+  const OdDbMTextPtr mtext = holds_mtext(database) ? merged(texts, database) : OdDbMTextPtr();
   if (mtext.isNull()) {
     print(u"Error occurred during merging texts");
     return kCmdDone;
   }
 
   host_command_bracket bracket(host, u"Text2MText");
-  const OdDbObjectId space_id = target_space(database, texts.front()->objectId());
-  OdDbBlockTableRecordPtr space = OdDbBlockTableRecord::cast(space_id.openObject(OdDb::kForWrite).get());
+  OdDbBlockTableRecordPtr space = OdDbBlockTableRecord::cast(database->activeSpaceId().openObject(OdDb::kForWrite).get());
   const OdDbObjectId added = space->appendOdDbEntity(mtext.get());
   for (const OdDbTextPtr& text : texts) {
     text->upgradeOpen();

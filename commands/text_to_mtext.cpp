@@ -5,6 +5,7 @@
 #include "commands/text_fit.h"
 #include "commands/text_justify.h"
 #include "mtext/convert.h"
+#include "mtext/escape.h"
 #include "mtext/parse.h"
 #include "mtext/serialize.h"
 #include "platform/sdk/OdDbTextStyleTableRecord.h"
@@ -69,9 +70,12 @@ mtext::format::string base_format(OdDbMText& mtext, const OdDbText& first) {
 }
 
 // The Text's string as parts in its own format (blanks become blank parts).
+// A Text's string is plain text: braces and backslashes are characters, so
+// they are escaped before reading; "%%" codes mean the same in both kinds.
 void append_string(mtext::multitext& model, const OdDbText& text) {
   mtext::multitext run;
-  mtext::parse(text.textString().c_str(), text_format(text), run, true);
+  const std::u16string content = mtext::escape_mtext(text.textString().c_str(), false);
+  mtext::parse(content.c_str(), text_format(text), run, false);
   for (const mtext::part& p : run.parts) model.parts.push_back(p.clone());
 }
 

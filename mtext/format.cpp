@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/sdk/OdFont.h"
+
 namespace mtext {
 
 bool operator==(const color& a, const color& b) {
@@ -37,7 +39,12 @@ void set_font_flags(OdGiTextStyle& style, bool bold, bool italic, int charset, i
 font_in_force font_of(const OdGiTextStyle& style) {
   const bool has_file = !style.fileName().isEmpty();
   const bool has_face = !style.ttfDecriptor().typeface().isEmpty();
-  if (has_file && !has_face) return {true, style.fileName()};
+  if (has_file && !has_face) {
+    // A style may name its TrueType font by file only ("arial.ttf").
+    if (!style.isShxFont() && odIsTrueTypeFileName(style.fileName()))
+      return {false, odTrueTypeFamilyOfFile(style.fileName())};
+    return {true, style.fileName()};
+  }
   if (has_face && !has_file) return {false, style.ttfDecriptor().typeface()};
   if (style.isShxFont()) return {true, style.fileName()};
   return {false, style.ttfDecriptor().typeface()};

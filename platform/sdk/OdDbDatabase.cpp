@@ -4,6 +4,7 @@
 #include "platform/sdk/OdDbEntity.h"
 #include "platform/sdk/OdDbLayerTableRecord.h"
 #include "platform/sdk/OdDbTextStyleTableRecord.h"
+#include "platform/sdk/OdDxfDocument.h"
 
 ODRX_CONS_DEFINE_MEMBERS(OdDbDatabase, OdRxObject, u"")
 
@@ -18,6 +19,8 @@ std::map<OdString, OdResBuf> default_sysvars() {
       {u"TEXTALLCAPS", OdResBuf::int16(0)},
       {u"LUPREC", OdResBuf::int16(4)},
       {u"CMDACTIVE", OdResBuf::int16(0)},
+      {u"TILEMODE", OdResBuf::int16(1)},
+      {u"CVPORT", OdResBuf::int16(2)},
       {u"CLAYER", OdResBuf::string(u"0", 8)},
       {u"INSBASE", OdResBuf::point(OdGePoint3d::kOrigin)},
   };
@@ -189,3 +192,9 @@ void OdDbDatabase::setTEXTSTYLE(const OdDbObjectId& styleId) {
   OdDbTextStyleTableRecordPtr record(styleId.peekObject());
   setSysVar(u"TEXTSTYLE", OdResBuf::string(record->getName()));
 }
+
+OdDbObjectId OdDbDatabase::activeSpaceId() const {
+  return getTILEMODE() == 0 && getCVPORT() <= 1 ? m_paperSpace : m_modelSpace;
+}
+
+int OdDbDatabase::originalFileVersion() const { return m_dxfDocument ? m_dxfDocument->version : 0; }

@@ -54,6 +54,13 @@ public:
   OdDbObjectId getPaperSpaceId() const { return m_paperSpace; }
   // Appends to model space.
   OdDbObjectId addEntity(OdDbEntity* entity);
+  // The space the user works in, where new objects go and selections pick
+  // from: paper space while a layout shows (TILEMODE 0) with the layout's
+  // own viewport active (CVPORT 1), model space otherwise.
+  OdDbObjectId activeSpaceId() const;
+  // The version of the file the drawing was read from as its $ACADVER
+  // number (1009 for R12, 1015 for R2000), or 0 for a drawing made in memory.
+  int originalFileVersion() const;
 
   OdDbObjectId getLayerTableId() const { return m_layers; }
   OdDbObjectId getTextStyleTableId() const { return m_textStyles; }
@@ -82,6 +89,8 @@ public:
   int getTEXTALLCAPS() const { return getSysVar(u"TEXTALLCAPS").getInt32(); }
   int getLUPREC() const { return getSysVar(u"LUPREC").getInt32(); }
   int getCMDACTIVE() const { return getSysVar(u"CMDACTIVE").getInt32(); }
+  int getTILEMODE() const { return getSysVar(u"TILEMODE").getInt32(); }
+  int getCVPORT() const { return getSysVar(u"CVPORT").getInt32(); }
 
   const OdString& getFilename() const { return m_filename; }
   void setFilename(const OdString& path) { m_filename = path; }

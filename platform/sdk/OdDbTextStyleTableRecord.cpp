@@ -1,6 +1,7 @@
 #include "platform/sdk/OdDbTextStyleTableRecord.h"
 
 #include "platform/sdk/OdDbDatabase.h"
+#include "platform/sdk/OdFont.h"
 
 ODRX_CONS_DEFINE_MEMBERS(OdDbTextStyleTableRecord, OdDbSymbolTableRecord, u"STYLE")
 
@@ -36,8 +37,9 @@ void giFromDbTextStyle(const OdDbTextStyleTableRecord* record, OdGiTextStyle& st
   style.setXScale(record->xScale());
   style.setObliquingAngle(record->obliquingAngle());
   style.setVertical(record->isVertical());
-  // Without a typeface the font file is a shape font.
-  style.setShxFont(record->isShapeFile() || typeface.isEmpty());
+  // Without a typeface the font file is the font: a shape font, unless it is
+  // a TrueType file.
+  style.setShxFont(record->isShapeFile() || (typeface.isEmpty() && !odIsTrueTypeFileName(record->fileName())));
   style.setStyleName(record->getName());
 }
 

@@ -11,7 +11,8 @@
 namespace {
 
 constexpr const char* kTravelling[] = {"TEXTSIZE", "TEXTSTYLE", "DIMSCALE", "TEXTEVAL",  "TEXTALLCAPS", "LUPREC",
-                                       "CLAYER",   "ACADVER",   "HANDSEED", "HANDLING", "DWGCODEPAGE"};
+                                       "CLAYER",   "ACADVER",   "HANDSEED", "HANDLING", "DWGCODEPAGE",
+                                       "TILEMODE"};
 
 bool travels(std::string_view name) {
   for (const char* known : kTravelling)
@@ -140,6 +141,8 @@ void od_dxf_read_header(OdDxfDocument& document, OdDbDatabase& database) {
     }
   if (document.version == 0 || !document.header_values.count("ACADVER"))
     document.version = version_from_records(document);
+  // A drawing saved with a layout showing opens in that layout's paper space.
+  database.setSysVar(u"CVPORT", OdResBuf::int16(database.getTILEMODE() == 0 ? 1 : 2));
   document.has_handles = handling != 0 && any_record_has_handle(document);
 }
 

@@ -49,5 +49,12 @@ class OdFont : public OdRxObject {
 // fontconfig. Loaded fonts are kept for the life of the process.
 OdFontPtr odResolveFont(const OdGiTextStyle& style, OdDbDatabase* database);
 
+// A font file that holds a TrueType or OpenType face (".ttf", ".ttc",
+// ".otf", any letter case), not shapes.
+bool odIsTrueTypeFileName(const OdString& fileName);
+// The typeface a TrueType file holds: the family name of the file on the
+// font path, else the file's name without its extension.
+OdString odTrueTypeFamilyOfFile(const OdString& fileName);
+
 // The font that draws characters a shape font lacks.
 OdFont* odFallbackFont();

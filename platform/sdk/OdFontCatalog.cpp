@@ -155,15 +155,36 @@ OdFontPtr odResolveFont(const OdGiTextStyle& style, OdDbDatabase*) {
   const std::string face = ttf.typeface().toUtf8();
   const bool use_file = !file.empty() && (face.empty() || style.isShxFont());
   if (use_file) {
-    const std::string extension = lower(fs::path(file).extension().string());
-    if (extension == ".ttf" || extension == ".otf" || extension == ".ttc")
-      return truetype_file_font(file, ttf.isBold(), ttf.isItalic());
+    if (odIsTrueTypeFileName(style.fileName())) return truetype_file_font(file, ttf.isBold(), ttf.isItalic());
     return shape_font(file);
   }
   // A style naming no font at all draws in the stroke font, like the
   // "Standard" style of a new drawing.
   if (face.empty()) return stroke_font();
   return truetype_font(face, ttf.isBold(), ttf.isItalic());
+}
+
+bool odIsTrueTypeFileName(const OdString& fileName) {
+  const std::string extension = lower(fs::path(fileName.toUtf8()).extension().string());
+  return extension == ".ttf" || extension == ".otf" || extension == ".ttc";
+}
+
+OdString odTrueTypeFamilyOfFile(const OdString& fileName) {
+  const std::string file = fileName.toUtf8();
+  const OdString stem = OdString::fromUtf8(fs::path(file).stem().string());
+  OdFontPtr font;
+  try {
+    font = truetype_file_font(file, false, false);
+  } catch (const OdError&) {
+    return stem;
+  }
+  // A file not on the font path resolved through fontconfig by its stem:
+  // the stem is what names it.
+  const auto* truetype = dynamic_cast<const OdTrueTypeFont*>(font.get());
+  if (truetype && lower(fs::path(truetype->fileName().toUtf8()).filename().string()) ==
+                      lower(fs::path(file).filename().string()))
+    return truetype->familyName();
+  return stem;
 }
 
 OdFont* odFallbackFont() {

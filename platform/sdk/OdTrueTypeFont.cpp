@@ -87,6 +87,11 @@ OdFontPtr OdTrueTypeFont::load(const std::string& path, int faceIndex) {
   return OdFontPtr(font.get());
 }
 
+OdString OdTrueTypeFont::familyName() const {
+  const char* family = m_face->face->family_name;
+  return family ? OdString::fromUtf8(family) : OdString();
+}
+
 // Ascent, descent and external leading as a Windows text-metric query gives
 // them: the OS/2 "win" metrics, and the part of the hhea line gap that the
 // win metrics do not already cover.

@@ -23,6 +23,8 @@ public:
   const char* kind() const override { return "truetype"; }
   OdString fileName() const override { return OdString::fromUtf8(m_path); }
   double unitsPerEm() const { return m_unitsPerEm; }
+  // The face's family name ("DejaVu Sans"), as typefaces name it.
+  OdString familyName() const;
 
   const od_glyph* glyph(char32_t character) const override;
   std::vector<OdGiGlyphContour> glyphOutline(char32_t character) const override;
