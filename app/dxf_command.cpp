@@ -1,18 +1,23 @@
-// `cadtext dxf info` and `cadtext dxf roundtrip`: the text objects of a DXF
-// drawing as a table, and a drawing read and written back.
+// `cadtext dxf info`, `dxf render` and `dxf roundtrip`: the text objects of
+// a DXF drawing as a table, the drawing as SVG, and a drawing read and written back.
+#include <array>
 #include <charconv>
+#include <fstream>
 #include <functional>
 #include <ostream>
 #include <stdexcept>
 
 #include "app/command_line.h"
 #include "platform/sdk/OdDbAttribute.h"
+#include "platform/sdk/OdDbBlockTableRecord.h"
 #include "platform/sdk/OdDbEntity.h"
 #include "platform/sdk/OdDbMLeader.h"
 #include "platform/sdk/OdDbMText.h"
 #include "platform/sdk/OdDbText.h"
 #include "platform/sdk/OdDbTextStyleTableRecord.h"
 #include "platform/sdk/OdDxfFile.h"
+#include "platform/sdk/OdGiRecorder.h"
+#include "platform/sdk/OdGiSvgWriter.h"
 
 namespace cadtext {
 namespace {
@@ -176,12 +181,54 @@ int roundtrip_command(invocation& call) {
   return reporting_dxf_errors(call, out, [&] { odDxfWriteFile(db.get(), out); });
 }
 
+// The entities of the active space as the graphics layer draws them; with
+// `boxes`, each text's box as a thin outline, to see where it sits.
+void render_drawing(OdDbDatabase& db, std::ostream& out, bool boxes) {
+  OdGiRecorder gi;
+  const OdDbObjectPtr space = db.activeSpaceId().openObject();
+  for (const OdDbObjectId& id : OdDbBlockTableRecord::cast(space.get())->entityIds()) {
+    const OdDbObject* object = id.peekObject();
+    if (!object || object->isErased() || !object->isKindOf(OdDbEntity::desc())) continue;
+    gi.draw(static_cast<const OdDbEntity*>(object));
+    if (!boxes || !object->isKindOf(OdDbText::desc())) continue;
+    std::array<OdGePoint3d, 4> corners;
+    static_cast<const OdDbText*>(object)->getBoundingPoints(corners);
+    const OdGePoint3d outline[5] = {corners[0], corners[1], corners[3], corners[2], corners[0]};
+    gi.setColor(8);
+    gi.polyline(5, outline);
+  }
+  od_gi_write_svg(out, gi.primitives());
+}
+
+int render_command(invocation& call) {
+  std::string in, out;
+  bool boxes = false;
+  for (size_t i = 0; i < call.args.size();) {
+    if (call.args[i] == "-o" && i + 1 < call.args.size()) out = call.args[i + 1], i += 2;
+    else if (call.args[i] == "--boxes") boxes = true, ++i;
+    else if (in.empty() && call.args[i].rfind('-', 0) != 0) in = call.args[i++];
+    else throw std::invalid_argument("unexpected argument '" + call.args[i] + "'");
+  }
+  if (in.empty() || out.empty()) throw std::invalid_argument("usage: cadtext dxf render DRAWING.dxf -o OUT.svg [--boxes]");
+  return reporting_dxf_errors(call, in, [&] {
+    const OdDbDatabasePtr db = odDxfReadFile(in);
+    std::ofstream file(out, std::ios::binary);
+    if (!file) throw std::invalid_argument("cannot write " + out);
+    render_drawing(*db, file, boxes);
+  });
+}
+
 const subcommand_registration info_registration(
     {{"dxf", "info"},
      "dxf info DRAWING.dxf",
      "lists the drawing's text objects (TEXT, MTEXT, ATTRIB, ATTDEF, MULTILEADER), one per line, tab separated, "
      "then its text styles with their fonts",
      info_command});
+const subcommand_registration render_registration(
+    {{"dxf", "render"},
+     "dxf render DRAWING.dxf -o OUT.svg [--boxes]",
+     "draws the drawing's active space as SVG; --boxes outlines each single-line text's box",
+     render_command});
 const subcommand_registration roundtrip_registration(
     {{"dxf", "roundtrip"},
      "dxf roundtrip IN.dxf -o OUT.dxf",

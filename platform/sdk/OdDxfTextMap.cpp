@@ -105,7 +105,10 @@ text_placement placement_to_write(const OdDbText& text, const OdDxfTags& origina
   const text_placement model = placement_of(text);
   if (original.empty() || text.isDefaultAlignment()) return model;
   const OdDbTextPtr stored = OdDbText::cast(odDxfReadText(original, context).get());
-  if (stored.isNull()) return model;
+  // Another justification derives other values: the stored ones mean nothing.
+  if (stored.isNull() || stored->horizontalMode() != text.horizontalMode() ||
+      stored->verticalMode() != text.verticalMode())
+    return model;
   const text_placement as_read = placement_of(*stored);
   odDxfApply([&] { stored->adjustAlignment(context.database); });
   return same_placement(placement_of(*stored), model) ? as_read : model;
