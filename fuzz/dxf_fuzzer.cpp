@@ -36,6 +36,10 @@ bool refused(F&& step, const char* what) {
 
 }  // namespace
 
+// Reading measures justified texts, and fontconfig keeps its configuration
+// for the life of the process: not a leak of ours.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   OdDbDatabasePtr first;
