@@ -56,9 +56,11 @@ bool same_font(const OdGiTextStyle& a, const OdGiTextStyle& b) {
 }
 
 bool operator==(const string& a, const string& b) {
-  return std::fabs(a.height - b.height) < height_tolerance && same_font(a.style, b.style) &&
+  if (!(std::fabs(a.height - b.height) < height_tolerance) || !(a.color == b.color)) return false;
+  if (a.style.sharesAttributesWith(b.style)) return true;
+  return same_font(a.style, b.style) &&
          a.style.ttfDecriptor().flags() == b.style.ttfDecriptor().flags() &&
-         compared_style_flags(a.style) == compared_style_flags(b.style) && a.color == b.color &&
+         compared_style_flags(a.style) == compared_style_flags(b.style) &&
          a.style.xScale() == b.style.xScale() &&
          a.style.obliquingAngle() == b.style.obliquingAngle() &&
          a.style.trackingPercent() == b.style.trackingPercent();

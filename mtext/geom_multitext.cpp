@@ -10,8 +10,53 @@ namespace mtext {
 
 geom_multitext::geom_multitext() { paragraph.extended = true; }
 
+geom_multitext::geom_multitext(const geom_multitext& other)
+    : paragraph(other.paragraph),
+      parts(other.parts),
+      lines(other.lines),
+      info(other.info),
+      columns(other.columns),
+      marks(other.marks),
+      snapshot_index(other.snapshot_index),
+      part_index(other.part_index) {
+  snapshot.refresh(parts);
+}
+
+geom_multitext::geom_multitext(geom_multitext&& other) noexcept
+    : paragraph(std::move(other.paragraph)),
+      parts(std::move(other.parts)),
+      lines(std::move(other.lines)),
+      info(std::move(other.info)),
+      columns(std::move(other.columns)),
+      marks(std::move(other.marks)),
+      snapshot_index(std::move(other.snapshot_index)),
+      part_index(std::move(other.part_index)) {
+  snapshot.refresh(parts);
+  other.snapshot.refresh(other.parts);
+}
+
+geom_multitext& geom_multitext::operator=(const geom_multitext& other) {
+  if (this != &other) *this = geom_multitext(other);
+  return *this;
+}
+
+geom_multitext& geom_multitext::operator=(geom_multitext&& other) noexcept {
+  if (this == &other) return *this;
+  paragraph = std::move(other.paragraph);
+  parts = std::move(other.parts);
+  lines = std::move(other.lines);
+  info = std::move(other.info);
+  columns = std::move(other.columns);
+  marks = std::move(other.marks);
+  snapshot_index = std::move(other.snapshot_index);
+  part_index = std::move(other.part_index);
+  snapshot.refresh(parts);
+  other.snapshot.refresh(other.parts);
+  return *this;
+}
+
 void geom_multitext::refresh_snapshot() {
-  snapshot = parts;
+  snapshot.refresh(parts);
   snapshot_index.resize(parts.size());
   std::iota(snapshot_index.begin(), snapshot_index.end(), 0u);
   part_index = snapshot_index;

@@ -12,6 +12,7 @@
 
 #include "mtext/geom_part.h"
 #include "mtext/marks.h"
+#include "mtext/part_snapshot.h"
 
 namespace mtext {
 
@@ -51,11 +52,14 @@ struct column_record {
   double height = 0.0;  // from the top down to the bottom of the last line
 };
 
-using geom_part_vector = boost::ptr_vector<geom_part, boost::heap_clone_allocator>;
-
 class geom_multitext {
 public:
   geom_multitext();
+  // Copies and moves point the snapshot at the parts of the text they make.
+  geom_multitext(const geom_multitext& other);
+  geom_multitext(geom_multitext&& other) noexcept;
+  geom_multitext& operator=(const geom_multitext& other);
+  geom_multitext& operator=(geom_multitext&& other) noexcept;
 
   // Moves all parts and marks of `other` in at `at`; `other` is left empty.
   geom_multitext& insert(position at, geom_multitext& other);
@@ -72,7 +76,7 @@ public:
 
   position size() const { return static_cast<position>(parts.size()); }
 
-  // Takes a fresh copy of the parts as the snapshot and resets the index
+  // Takes the parts as they are now as the snapshot and resets the index
   // maps; every change of the part sequence ends with it.
   void refresh_snapshot();
 
@@ -84,7 +88,7 @@ public:
   marks::mark_vector marks;
   std::vector<std::uint32_t> snapshot_index;
   std::vector<std::uint32_t> part_index;
-  geom_part_vector snapshot;
+  part_snapshot snapshot;
 
 private:
   friend geom_multitext& to_geom(geom_multitext&, const multitext&, double, const string_size_finder&);

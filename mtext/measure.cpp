@@ -28,19 +28,22 @@ font_metrics mtext_size_finder::measure_font(const OdGiTextStyle& style) const {
   return font_fields(style);
 }
 
-string_metrics mtext_size_finder::measure(const OdGiTextStyle& given, const std::u16string& text) const {
-  OdGiContextForDbDatabasePtr context = OdGiContextForDbDatabase::createObject();
-  context->setDatabase(database.get(), true);
+const OdGiTextStyle& mtext_size_finder::measuring_style(const OdGiTextStyle& given) const {
+  if (m_have_last && m_given.sharesAttributesWith(given)) return m_measuring;
+  m_given = given;
+  m_measuring = given;
   // The character set only picks a code page; measuring goes by Unicode.
-  OdGiTextStyle style = given;
-  const OdTtfDescriptor& ttf = style.ttfDecriptor();
-  if (ttf.charSet() != 0) {
-    const OdString typeface = ttf.typeface();
-    style.setFont(typeface, ttf.isBold(), ttf.isItalic(), 0, ttf.pitchAndFamily());
-  }
-  style.loadStyleRec(database.get());
+  const OdTtfDescriptor& ttf = given.ttfDecriptor();
+  if (ttf.charSet() != 0) m_measuring.setFont(ttf.typeface(), ttf.isBold(), ttf.isItalic(), 0, ttf.pitchAndFamily());
+  m_measuring.loadStyleRec(database.get());
+  m_have_last = true;
+  return m_measuring;
+}
+
+string_metrics mtext_size_finder::measure(const OdGiTextStyle& given, const std::u16string& text) const {
+  const OdGiTextStyle& style = measuring_style(given);
   OdGePoint3d min, max, end;
-  context->textExtentsBox(style, text.c_str(), static_cast<int>(text.size()), 0, min, max, &end);
+  odTextExtentsBox(style, text.c_str(), static_cast<int>(text.size()), min, max, &end);
   const font_metrics font = font_fields(style);
   return {font.leading, font.height, font.descent, font.gap,
           end.x, min.x, end.x - max.x, max.y, -min.y};

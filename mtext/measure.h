@@ -48,6 +48,13 @@ public:
   string_metrics measure(const OdGiTextStyle& style, const std::u16string& text) const override;
 
   OdDbDatabasePtr database;
+
+private:
+  // The style measured for `given`; the last one is kept, since a text's
+  // parts come in runs of one shared style.
+  const OdGiTextStyle& measuring_style(const OdGiTextStyle& given) const;
+  mutable OdGiTextStyle m_given, m_measuring;
+  mutable bool m_have_last = false;
 };
 
 // Measures the way a single-line Text places its glyphs: the depth follows

@@ -6,6 +6,28 @@ namespace mtext {
 
 namespace {
 
+// The format a laid-out part keeps: its text size set to its height, as
+// measuring needs it. Consecutive parts of one format share one style.
+class sized_formats {
+public:
+  format::string operator()(const format::string& f) {
+    format::string sized = f;
+    if (f.style.textSize() == f.height) return sized;
+    if (m_source.style.sharesAttributesWith(f.style) && m_source.height == f.height) {
+      sized.style = m_sized;
+      return sized;
+    }
+    sized.style.setTextSize(f.height);
+    m_source = f;
+    m_sized = sized.style;
+    return sized;
+  }
+
+private:
+  format::string m_source;
+  OdGiTextStyle m_sized;
+};
+
 template <class Part, class... Args>
 void append_measured(geom_multitext& target, const string_size_finder& finder, Args&&... args) {
   auto* p = new Part(std::forward<Args>(args)...);
@@ -20,35 +42,36 @@ std::u16string field_display(const OdDbField* field) {
 
 // Appends the laid-out parts of `p` without refreshing the snapshot.
 void append_part(geom_multitext& target, const part& p, double text_height,
-                 const string_size_finder& finder) {
+                 const string_size_finder& finder, sized_formats& sizes) {
+  const format::string f = sizes(p.format);
   switch (p.type()) {
     case string_type:
       for (const char16_t c : part_cast<string>(p).text)
-        append_measured<geom_word>(target, finder, p.format, c);
+        append_measured<geom_word>(target, finder, f, c);
       break;
     case spaces_type:
       for (std::uint32_t i = 0; i < part_cast<spaces>(p).count; ++i)
-        append_measured<geom_spaces>(target, finder, p.format);
+        append_measured<geom_spaces>(target, finder, f);
       break;
-    case tab_type: append_measured<geom_tab>(target, finder, p.format); break;
-    case new_line_type: append_measured<geom_new_line>(target, finder, p.format); break;
+    case tab_type: append_measured<geom_tab>(target, finder, f); break;
+    case new_line_type: append_measured<geom_new_line>(target, finder, f); break;
     case stack_type: {
       const auto& s = part_cast<stack>(p);
-      append_measured<geom_stack>(target, finder, p.format, s.upper, s.lower, s.kind);
+      append_measured<geom_stack>(target, finder, f, s.upper, s.lower, s.kind);
       break;
     }
     case new_paragraph_type: {
       const auto& n = part_cast<new_paragraph>(p);
       append_measured<geom_new_paragraph>(target, finder, extended_paragraph(n.paragraph, text_height),
-                                          p.format, n.column_break);
+                                          f, n.column_break);
       break;
     }
     case field_type: {
-      const auto& f = part_cast<field>(p);
-      const std::u16string shown = field_display(f.field_object.get());
-      for (const char16_t c : shown) append_measured<geom_word>(target, finder, p.format, c);
+      const auto& shown_field = part_cast<field>(p);
+      const std::u16string shown = field_display(shown_field.field_object.get());
+      for (const char16_t c : shown) append_measured<geom_word>(target, finder, f, c);
       target.marks.push_back(
-          new marks::field(0, static_cast<marks::position>(shown.size()), f.field_object));
+          new marks::field(0, static_cast<marks::position>(shown.size()), shown_field.field_object));
       break;
     }
     default: break;
@@ -99,7 +122,8 @@ geom_multitext to_geom(const std::u16string& text, const format::string& format,
 
 geom_multitext& to_geom(geom_multitext& target, const part& p, double text_height,
                         const string_size_finder& finder) {
-  append_part(target, p, text_height, finder);
+  sized_formats sizes;
+  append_part(target, p, text_height, finder, sizes);
   target.refresh_snapshot();
   return target;
 }
@@ -108,14 +132,15 @@ geom_multitext& to_geom(geom_multitext& target, const multitext& text, double te
                         const string_size_finder& finder) {
   target = geom_multitext();
   target.paragraph = extended_paragraph(text.paragraph, text_height);
+  sized_formats sizes;
   for (const part& p : text.parts) {
     if (p.type() != field_type) {
-      append_part(target, p, text_height, finder);
+      append_part(target, p, text_height, finder, sizes);
       continue;
     }
     // Field marks are made at 0; appending moves them into place.
     geom_multitext field_text;
-    append_part(field_text, p, text_height, finder);
+    append_part(field_text, p, text_height, finder, sizes);
     target.append_without_snapshot(field_text);
   }
   target.refresh_snapshot();

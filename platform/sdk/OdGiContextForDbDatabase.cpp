@@ -11,6 +11,11 @@ ODRX_CONS_DEFINE_MEMBERS(OdGiContextForDbDatabase, OdGiDefaultContext, u"")
 void OdGiDefaultContext::textExtentsBox(const OdGiTextStyle& style, const OdChar* text, int length,
                                         std::uint32_t, OdGePoint3d& min, OdGePoint3d& max,
                                         OdGePoint3d* endPos) {
+  odTextExtentsBox(style, text, length, min, max, endPos);
+}
+
+void odTextExtentsBox(const OdGiTextStyle& style, const OdChar* text, int length, OdGePoint3d& min,
+                      OdGePoint3d& max, OdGePoint3d* endPos) {
   const od_text_run run = odPlaceText(style, text, length);
   bool any = false;
   double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;

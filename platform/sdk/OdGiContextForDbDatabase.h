@@ -9,6 +9,11 @@
 
 class OdDbDatabase;
 
+// The measurement every context gives (below), as a plain function for
+// callers that measure many runs and need no context object.
+void odTextExtentsBox(const OdGiTextStyle& style, const OdChar* text, int length, OdGePoint3d& min,
+                      OdGePoint3d& max, OdGePoint3d* endPos = nullptr);
+
 class OdGiDefaultContext : public OdRxObject {
   ODRX_DECLARE_MEMBERS(OdGiDefaultContext);
 

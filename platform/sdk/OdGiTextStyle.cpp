@@ -1,5 +1,7 @@
 #include "platform/sdk/OdGiTextStyle.h"
 
+#include <atomic>
+
 #include "platform/sdk/OdFont.h"
 
 OdTtfDescriptor::OdTtfDescriptor(const OdString& typeface, bool bold, bool italic, int charset,
@@ -12,43 +14,113 @@ std::uint32_t OdTtfDescriptor::packFlags(bool bold, bool italic, int charset, in
          (static_cast<std::uint32_t>(pitchAndFamily) & 0xFFu);
 }
 
-OdGiTextStyle::OdGiTextStyle() = default;
-OdGiTextStyle::OdGiTextStyle(const OdGiTextStyle& other) = default;
-OdGiTextStyle& OdGiTextStyle::operator=(const OdGiTextStyle& other) = default;
-OdGiTextStyle::~OdGiTextStyle() = default;
+// The attributes with a count of the styles that share them. Styles live on
+// one thread at a time; the count is atomic so that styles handed between
+// threads stay sound.
+struct OdGiTextStyle::shared_attributes : attributes {
+  explicit shared_attributes(const attributes& a) : attributes(a) {}
+  std::atomic<int> refs{1};
+};
+
+namespace {
+template <class Shared>
+void release(Shared* data) {
+  if (data && data->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete data;
+}
+}  // namespace
+
+OdGiTextStyle::OdGiTextStyle(const OdGiTextStyle& other) : m_data(other.m_data) {
+  if (m_data) m_data->refs.fetch_add(1, std::memory_order_relaxed);
+}
+
+OdGiTextStyle& OdGiTextStyle::operator=(const OdGiTextStyle& other) {
+  if (m_data == other.m_data) return *this;
+  if (other.m_data) other.m_data->refs.fetch_add(1, std::memory_order_relaxed);
+  release(m_data);
+  m_data = other.m_data;
+  return *this;
+}
+
+OdGiTextStyle& OdGiTextStyle::operator=(OdGiTextStyle&& other) noexcept {
+  if (this == &other) return *this;
+  release(m_data);
+  m_data = other.m_data;
+  other.m_data = nullptr;
+  return *this;
+}
+
+OdGiTextStyle::~OdGiTextStyle() { release(m_data); }
+
+const OdGiTextStyle::attributes& OdGiTextStyle::read() const {
+  static const attributes defaults;
+  return m_data ? *m_data : defaults;
+}
+
+OdGiTextStyle::attributes& OdGiTextStyle::write(bool keep_font) {
+  if (!m_data || m_data->refs.load(std::memory_order_acquire) != 1) {
+    auto* own = new shared_attributes(read());
+    release(m_data);
+    m_data = own;
+  }
+  if (!keep_font) m_data->font = nullptr;
+  return *m_data;
+}
+
+OdTtfDescriptor& OdGiTextStyle::ttfDecriptor() { return write(false).ttf; }
 
 void OdGiTextStyle::setFont(const OdString& typeface, bool bold, bool italic, int charset,
                             int pitchAndFamily) {
-  m_ttf.setTypeFace(typeface);
-  m_ttf.setTtfFlags(OdTtfDescriptor::packFlags(bold, italic, charset, pitchAndFamily));
-  m_codePage = OdCharMapper::getCodepageByCharset(charset);
-  m_font = nullptr;
+  const std::uint32_t flags = OdTtfDescriptor::packFlags(bold, italic, charset, pitchAndFamily);
+  const int codePage = OdCharMapper::getCodepageByCharset(charset);
+  const attributes& now = read();
+  if (now.ttf.typeface() == typeface && now.ttf.flags() == flags && now.codePage == codePage) return;
+  attributes& a = write(false);
+  a.ttf.setTypeFace(typeface);
+  a.ttf.setTtfFlags(flags);
+  a.codePage = codePage;
 }
 
 void OdGiTextStyle::font(OdString& typeface, bool& bold, bool& italic, int& charset,
                          int& pitchAndFamily) const {
-  typeface = m_ttf.typeface();
-  bold = m_ttf.isBold();
-  italic = m_ttf.isItalic();
-  charset = m_ttf.charSet();
-  pitchAndFamily = m_ttf.pitchAndFamily();
+  const OdTtfDescriptor& ttf = read().ttf;
+  typeface = ttf.typeface();
+  bold = ttf.isBold();
+  italic = ttf.isItalic();
+  charset = ttf.charSet();
+  pitchAndFamily = ttf.pitchAndFamily();
 }
 
 void OdGiTextStyle::setFileName(const OdString& fileName) {
-  m_fileName = fileName;
-  m_font = nullptr;
+  if (read().fileName != fileName) write(false).fileName = fileName;
 }
 
-void OdGiTextStyle::setShxFont(bool on) {
-  if (on != isShxFont()) m_font = nullptr;
-  setFlag(kShxFont, on);
+void OdGiTextStyle::setBigFontFileName(const OdString& fileName) {
+  if (read().bigFontFileName != fileName) write(true).bigFontFileName = fileName;
 }
 
-void OdGiTextStyle::loadStyleRec(OdDbDatabase* database) const { m_font = odResolveFont(*this, database); }
+void OdGiTextStyle::setStyleName(const OdString& name) {
+  if (read().styleName != name) write(true).styleName = name;
+}
+
+void OdGiTextStyle::setFlag(Flag flag, bool on) {
+  if (hasFlag(flag) == on) return;
+  // Only the shape-file flag picks another font.
+  attributes& a = write(flag != kShxFont);
+  a.flags = on ? (a.flags | flag) : (a.flags & ~flag);
+}
+
+void OdGiTextStyle::setShxFont(bool on) { setFlag(kShxFont, on); }
+
+void OdGiTextStyle::loadStyleRec(OdDbDatabase* database) const {
+  // The font belongs to the attributes: resolving it changes no attribute,
+  // so styles sharing them share it too.
+  if (!m_data) m_data = new shared_attributes(read());
+  m_data->font = odResolveFont(*this, database);
+}
 
 OdFont* OdGiTextStyle::getFont() const {
-  if (!m_font) loadStyleRec(nullptr);
-  return m_font.get();
+  if (!read().font) loadStyleRec(nullptr);
+  return read().font.get();
 }
 
 int OdCharMapper::getCodepageByCharset(int charset) {

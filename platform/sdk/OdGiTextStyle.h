@@ -44,36 +44,43 @@ private:
   std::uint32_t m_flags = 0;
 };
 
+// Copies share their attributes until one of them changes (copy on write),
+// so a text style costs a pointer per copy: the text library gives every
+// part of a text its own format. Two styles that share their attributes are
+// equal without comparing them (sharesAttributesWith). Setting a value a
+// style already holds changes nothing and shares on.
 class OdGiTextStyle {
 public:
-  OdGiTextStyle();
+  OdGiTextStyle() = default;
   OdGiTextStyle(const OdGiTextStyle& other);
+  OdGiTextStyle(OdGiTextStyle&& other) noexcept : m_data(other.m_data) { other.m_data = nullptr; }
   OdGiTextStyle& operator=(const OdGiTextStyle& other);
+  OdGiTextStyle& operator=(OdGiTextStyle&& other) noexcept;
   ~OdGiTextStyle();
 
   // Sets the typeface with all its flags at once and recomputes the code page
   // from the character set.
   void setFont(const OdString& typeface, bool bold, bool italic, int charset, int pitchAndFamily);
   void font(OdString& typeface, bool& bold, bool& italic, int& charset, int& pitchAndFamily) const;
-  const OdTtfDescriptor& ttfDecriptor() const { return m_ttf; }
-  OdTtfDescriptor& ttfDecriptor() { return m_ttf; }
+  const OdTtfDescriptor& ttfDecriptor() const { return read().ttf; }
+  OdTtfDescriptor& ttfDecriptor();
 
   void setFileName(const OdString& fileName);
-  const OdString& fileName() const { return m_fileName; }
-  void setBigFontFileName(const OdString& fileName) { m_bigFontFileName = fileName; }
-  const OdString& bigFontFileName() const { return m_bigFontFileName; }
-  void setStyleName(const OdString& name) { m_styleName = name; }
-  const OdString& styleName() const { return m_styleName; }
+  const OdString& fileName() const { return read().fileName; }
+  void setBigFontFileName(const OdString& fileName);
+  const OdString& bigFontFileName() const { return read().bigFontFileName; }
+  void setStyleName(const OdString& name);
+  const OdString& styleName() const { return read().styleName; }
 
-  void setTextSize(double size) { m_textSize = size; }
-  double textSize() const { return m_textSize; }
-  void setXScale(double scale) { m_xScale = scale; }
-  double xScale() const { return m_xScale; }
-  void setObliquingAngle(double radians) { m_obliquingAngle = radians; }
-  double obliquingAngle() const { return m_obliquingAngle; }
+  void setTextSize(double size) { set(&attributes::textSize, size); }
+  double textSize() const { return read().textSize; }
+  void setXScale(double scale) { set(&attributes::xScale, scale); }
+  double xScale() const { return read().xScale; }
+  void setObliquingAngle(double radians) { set(&attributes::obliquingAngle, radians); }
+  double obliquingAngle() const { return read().obliquingAngle; }
   // Tracking as a factor on the normal spacing between characters (1.0: none).
-  void setTrackingPercent(double factor) { m_trackingPercent = factor; }
-  double trackingPercent() const { return m_trackingPercent; }
+  void setTrackingPercent(double factor) { set(&attributes::trackingPercent, factor); }
+  double trackingPercent() const { return read().trackingPercent; }
 
   void setUnderlined(bool on) { setFlag(kUnderlined, on); }
   bool isUnderlined() const { return hasFlag(kUnderlined); }
@@ -90,16 +97,19 @@ public:
   void setUpsideDown(bool on) { setFlag(kUpsideDown, on); }
   bool isUpsideDown() const { return hasFlag(kUpsideDown); }
   // All style flags (underline, overline, strike, ...) as one number.
-  std::uint32_t styleFlags() const { return m_flags; }
+  std::uint32_t styleFlags() const { return read().flags; }
 
-  void setCodePage(int codePage) { m_codePage = codePage; }
-  int codePage() const { return m_codePage; }
+  void setCodePage(int codePage) { set(&attributes::codePage, codePage); }
+  int codePage() const { return read().codePage; }
 
   // Resolves the font in force (shape file or typeface) into a font object.
   // The database may be null; it only adds the drawing's folder to the search.
   void loadStyleRec(OdDbDatabase* database) const;
   // The resolved font; loads it on first use.
   OdFont* getFont() const;
+
+  // True when both styles share one set of attributes (and so are equal).
+  bool sharesAttributesWith(const OdGiTextStyle& other) const { return m_data == other.m_data; }
 
 private:
   enum Flag : std::uint32_t {
@@ -111,20 +121,38 @@ private:
     kBackward = 1u << 5,
     kUpsideDown = 1u << 6,
   };
-  void setFlag(Flag flag, bool on) { m_flags = on ? (m_flags | flag) : (m_flags & ~flag); }
-  bool hasFlag(Flag flag) const { return (m_flags & flag) != 0; }
 
-  OdTtfDescriptor m_ttf;
-  OdString m_fileName;
-  OdString m_bigFontFileName;
-  OdString m_styleName;
-  double m_textSize = 0.0;
-  double m_xScale = 1.0;
-  double m_obliquingAngle = 0.0;
-  double m_trackingPercent = 1.0;
-  std::uint32_t m_flags = 0;
-  int m_codePage = 0;
-  mutable OdFontPtr m_font;
+  struct attributes {
+    OdTtfDescriptor ttf;
+    OdString fileName;
+    OdString bigFontFileName;
+    OdString styleName;
+    double textSize = 0.0;
+    double xScale = 1.0;
+    double obliquingAngle = 0.0;
+    double trackingPercent = 1.0;
+    std::uint32_t flags = 0;
+    int codePage = 0;
+    // The resolved font, kept with the attributes that resolved it.
+    mutable OdFontPtr font;
+  };
+  struct shared_attributes;
+
+  // The attributes to read: this style's, or the defaults.
+  const attributes& read() const;
+  // This style's own attributes, copied first when shared; `keep_font` keeps
+  // the resolved font, for changes that do not pick another font.
+  attributes& write(bool keep_font);
+  template <class T>
+  void set(T attributes::*field, const T& value) {
+    if (read().*field == value) return;
+    write(true).*field = value;
+  }
+  void setFlag(Flag flag, bool on);
+  bool hasFlag(Flag flag) const { return (read().flags & flag) != 0; }
+
+  // Null: the default attributes.
+  mutable shared_attributes* m_data = nullptr;
 };
 
 // Windows character sets to code pages (ANSI_CHARSET 0 -> 1252, ...).
