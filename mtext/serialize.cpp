@@ -224,14 +224,25 @@ void write_text(std::u16string& out, const std::u16string& text, bool plain_spac
   }
 }
 
+// A backslash makes the reader take the next character of a stack text
+// literally, so every character that would end the text is escaped.
+void write_stack_text(std::u16string& out, const std::u16string& text, std::u16string_view ends) {
+  for (const char16_t c : text) {
+    if (c == u'\\' || ends.find(c) != std::u16string_view::npos) out += u'\\';
+    out += c;
+  }
+}
+
 void write_stack(std::u16string& out, const stack& s, serialize_state& state) {
   if (!state.stack_group_open) {
     out += u"{\\H0.7x;";
     state.stack_group_open = true;
   }
-  out += u"\\S" + s.upper;
+  out += u"\\S";
+  write_stack_text(out, s.upper, u";/^#");
   if (const char16_t separator = stack_separator(s.kind)) out += separator;
-  out += s.lower + u';';
+  write_stack_text(out, s.lower, u";");
+  out += u';';
   if (state.stack_align == 0) state.stack_align = 1;
 }
 

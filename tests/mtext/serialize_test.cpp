@@ -76,6 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
         roundtrip_case{u"{\\H0.7x;\\S1/2;}", "\\A1;\\pxi0,l0,r0,b0,a0;{\\H0.7x;\\S1/2;}"},
         roundtrip_case{u"2{\\H0.7x;\\S1#2;\\S3^4;}x",
                        "\\A1;\\pxi0,l0,r0,b0,a0;2{\\H0.7x;\\S1#2;\\S3^4;}x"},
+        // What would end a stack text, or (above the line) its separator, is escaped.
+        roundtrip_case{u"{\\H0.7x;\\S1\\;/2;}", "\\A1;\\pxi0,l0,r0,b0,a0;{\\H0.7x;\\S1\\;/2;}"},
+        roundtrip_case{u"{\\H0.7x;\\S\\\\1/\\\\2;}", "\\A1;\\pxi0,l0,r0,b0,a0;{\\H0.7x;\\S\\\\1/\\\\2;}"},
+        roundtrip_case{u"{\\H0.7x;\\S\\/\\^\\#^a/b\\;c;}",
+                       "\\A1;\\pxi0,l0,r0,b0,a0;{\\H0.7x;\\S\\/\\^\\#^a/b\\;c;}"},
         // An explicit alignment code replaces the "\\A1;" put in front for stacks.
         roundtrip_case{u"{\\C1;\\A2;{\\H0.7x;\\S1/2;}}",
                        "\\pxi0,l0,r0,b0,a0;{\\C1;\\A2;{\\H0.7x;\\S1/2;}}"}));
