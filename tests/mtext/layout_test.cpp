@@ -290,6 +290,20 @@ TEST(Layout, VerticalAlignmentShiftsShortColumns) {
   EXPECT_NEAR(laid_out(u"a\\Pb", info).lines[0].y, -1.0 - (10.0 - column_height) / 2, eps);
 }
 
+// The empty line after a final column break belongs to the column it opens.
+TEST(Layout, VerticalAlignmentShiftsTheLastEmptyLineOnce) {
+  for (const std::uint32_t vertical : {1u, 2u}) {
+    convert_info info = columns(columns_static, {10.0, 10.0});
+    info.vertical = vertical;
+    const geom_multitext text = laid_out(u"a\\N", info);
+    ASSERT_EQ(text.columns.size(), 2u);
+    ASSERT_EQ(text.lines.size(), 2u);
+    const double shift = (10.0 - 5.0 / 3.0) * (vertical == 1 ? 0.5 : 1.0);
+    EXPECT_NEAR(text.lines[1].y, -1.0 - shift, eps) << "vertical " << vertical;
+    EXPECT_NEAR(text.columns[1].y, -shift, eps) << "vertical " << vertical;
+  }
+}
+
 TEST(Layout, TrailingLineSitsAtTheIndentAndAlignment) {
   const geom_multitext text = laid_out(u"\\pxqc,l1;ab\\P", width(10));
   ASSERT_EQ(text.lines.size(), 2u);
