@@ -38,4 +38,20 @@ double to_number(const std::string& text, const std::string& what);
 // The same for a whole number.
 int to_whole_number(const std::string& text, const std::string& what);
 
+// Text heights above this many drawing units are taken for a typing error.
+constexpr double largest_text_height = 1e6;
+
+// The sizes an option accepts; a size that divides excludes its least value.
+struct size_range {
+  double least = 0.0;
+  double most = 0.0;
+  bool least_excluded = false;
+};
+
+inline constexpr size_range text_heights{0.0, largest_text_height, true};
+
+// `value` when it lies in `range`, else std::invalid_argument naming `what`
+// and the range.
+double checked_size(double value, const std::string& what, const size_range& range);
+
 }  // namespace cadtext

@@ -35,7 +35,7 @@ content_options read_options(const invocation& call) {
   std::string content;
   bool have_content = false;
   for (size_t i = 0; i < call.args.size();) {
-    if (take_option(call.args, i, "height", value)) options.height = to_number(value, "--height");
+    if (take_option(call.args, i, "height", value)) options.height = checked_size(to_number(value, "--height"), "--height", text_heights);
     else if (take_option(call.args, i, "font", value)) options.font = value, options.shx = false;
     else if (take_option(call.args, i, "shx", value)) options.font = value, options.shx = true;
     else if (call.args[i] == "--plain") options.plain = true, ++i;

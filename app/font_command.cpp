@@ -28,7 +28,7 @@ measure_options read_options(const invocation& call) {
   for (size_t i = 0; i < call.args.size();) {
     if (take_option(call.args, i, "font", value)) o.font = value;
     else if (call.args[i] == "--shx") o.shx = true, ++i;
-    else if (take_option(call.args, i, "height", value)) o.height = to_number(value, "--height");
+    else if (take_option(call.args, i, "height", value)) o.height = checked_size(to_number(value, "--height"), "--height", text_heights);
     else if (take_option(call.args, i, "width-factor", value)) o.width_factor = to_number(value, "--width-factor");
     else if (take_option(call.args, i, "oblique", value)) o.oblique_degrees = to_number(value, "--oblique");
     else if (!have_text) text = call.args[i++], have_text = true;

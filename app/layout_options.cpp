@@ -1,5 +1,6 @@
 #include "app/layout_options.h"
 
+#include <cmath>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
@@ -30,24 +31,47 @@ std::uint32_t spacing_style(const std::string& name) {
   throw std::invalid_argument("line spacing style must be at-least, exactly or multiple");
 }
 
+// Sizes the object could not hold are refused, as the columns and paragraph
+// dialogs refuse them: lengths beyond 10000 text heights, more than 100
+// columns, a line spacing outside 0.25 to 4.
+constexpr double most_text_heights = 10000.0;
+constexpr double most_columns = 100.0;
+const size_range line_spacing_factors{0.25, 4.0};
+
+// Every paragraph length is divided by the text height.
+size_range lengths_of(const layout_options& o) {
+  const double h = checked_size(o.info.text_height, "--text-height", text_heights);
+  return {0.0, most_text_heights * h};
+}
+
+void check_sizes(const layout_options& o, const size_range& lengths) {
+  checked_size(o.info.column_width, "--width", lengths);
+  checked_size(o.frame_height, "--height", lengths);
+  if (o.info.line_spacing_style != mtext::format::spacing_unset)
+    checked_size(o.info.line_spacing, "--line-spacing", line_spacing_factors);
+}
+
 // Columns as the object would have them: none, static:N:GUTTER,
 // dynamic-auto, or dynamic:H1,H2,... with the gutter a fifth of the width.
-void apply_columns(layout_options& o) {
+void apply_columns(layout_options& o, const size_range& lengths) {
   mtext::convert_info& info = o.info;
   info.gutter = 0.2 * info.column_width;
   if (o.columns == "none") {
     info.column_heights = {o.frame_height};
   } else if (o.columns.rfind("static:", 0) == 0) {
     const std::vector<double> spec = numbers(o.columns.substr(7), ':');
-    if (spec.size() != 2 || spec[0] < 1) throw std::invalid_argument("--columns static:N:GUTTER");
+    if (spec.size() != 2 || spec[0] != std::floor(spec[0])) throw std::invalid_argument("--columns static:N:GUTTER");
+    checked_size(spec[0], "--columns static:N", {1.0, most_columns});
     info.column_heights.assign(static_cast<std::size_t>(spec[0]), o.frame_height);
-    info.gutter = spec[1];
+    info.gutter = checked_size(spec[1], "--columns gutter", lengths);
   } else if (o.columns == "dynamic-auto") {
     info.column_kind = mtext::columns_dynamic_auto;
     info.column_heights = {o.frame_height};
   } else if (o.columns.rfind("dynamic:", 0) == 0) {
     info.column_kind = mtext::columns_dynamic_manual;
     info.column_heights = numbers(o.columns.substr(8), ',');
+    checked_size(static_cast<double>(info.column_heights.size()), "--columns dynamic:", {1.0, most_columns});
+    for (const double height : info.column_heights) checked_size(height, "--columns height", lengths);
   } else {
     throw std::invalid_argument("unknown --columns '" + o.columns + "'");
   }
@@ -91,7 +115,9 @@ layout_options read_options(const invocation& call, layout_command_kind kind) {
   if (!have_content) throw std::invalid_argument("no content given (use - for standard input)");
   if (render && o.output.empty()) throw std::invalid_argument("render needs -o OUT.svg");
   if (o.info.layout_mode > 2 || static_cast<int>(o.info.layout_mode) < 0) throw std::invalid_argument("--mode takes 0, 1 or 2");
-  apply_columns(o);
+  const size_range lengths = lengths_of(o);
+  check_sizes(o, lengths);
+  apply_columns(o, lengths);
   std::u16string wide;
   if (!odUtf8ToUtf16(read_content_argument(content, std::cin), wide))
     throw std::invalid_argument("the content is not valid UTF-8");

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <exception>
 #include <iostream>
+#include <sstream>
 
 #include "app/command_line.h"
 #include "mtext/convert.h"
@@ -53,6 +54,15 @@ int to_whole_number(const std::string& text, const std::string& what) {
   if (value != std::floor(value) || std::fabs(value) > 1e9)
     throw std::invalid_argument(what + " takes a whole number, not '" + text + "'");
   return static_cast<int>(value);
+}
+
+double checked_size(double value, const std::string& what, const size_range& range) {
+  const bool above_least = range.least_excluded ? value > range.least : value >= range.least;
+  if (above_least && value <= range.most) return value;
+  std::ostringstream message;
+  message << what << " takes " << (range.least_excluded ? "above " : "from ") << range.least << " up to "
+          << range.most << ", not " << value;
+  throw std::invalid_argument(message.str());
 }
 
 namespace {

@@ -187,15 +187,26 @@ private:
     const auto& heights = info_.column_heights;
     const double tallest = heights.empty() ? 0.0 : *std::max_element(heights.begin(), heights.end());
     const double factor = info_.vertical == 1 ? 0.5 : 1.0;
+    const auto shift_of = [&](const column_record& column) { return (tallest - column.height) * factor; };
+    for (line_record& line : text_.lines)
+      if (const column_record* column = column_of(line)) line.y -= shift_of(*column);
     for (column_record& column : text_.columns) {
-      const double shift = (tallest - column.height) * factor;
+      const double shift = shift_of(column);
       for (position i = column.begin; i < column.end; ++i) text_.parts[i].y -= shift;
-      for (line_record& line : text_.lines)
-        if (line.begin >= column.begin && (line.begin < column.end || (line.begin == column.end &&
-                                                                       line.end == line.begin)))
-          line.y -= shift;
       column.y -= shift;
     }
+  }
+
+  // The column a line lies in. The empty last line lies at the end of every
+  // column that ends there; it belongs to the last of them, which a final
+  // column break opens for it.
+  const column_record* column_of(const line_record& line) const {
+    const column_record* found = nullptr;
+    for (const column_record& column : text_.columns)
+      if (column.begin <= line.begin &&
+          (line.begin < column.end || (line.begin == column.end && line.end == line.begin)))
+        found = &column;
+    return found;
   }
 
   geom_multitext& text_;

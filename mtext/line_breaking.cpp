@@ -20,8 +20,8 @@ bool same_stop(const format::tab_stop& a, const format::tab_stop& b) {
 
 bool is_break(std::uint32_t type) { return type == new_line_type || type == new_paragraph_type; }
 
-// Adds a part's metrics to a line's: the tallest part gives the font fields.
-void add_part(string_metrics& line, const string_metrics& part) {
+// The tallest part gives a line its font fields.
+void add_height(string_metrics& line, const string_metrics& part) {
   if (part.height + part.descent + part.gap > line.height + line.descent + line.gap) {
     line.leading = part.leading;
     line.height = part.height;
@@ -30,6 +30,11 @@ void add_part(string_metrics& line, const string_metrics& part) {
   }
   line.ascent = std::max(line.ascent, part.ascent);
   line.depth = std::max(line.depth, part.depth);
+}
+
+// Adds a part's metrics to a line's.
+void add_part(string_metrics& line, const string_metrics& part) {
+  add_height(line, part);
   if (line.advance == 0.0) {
     line.advance = part.advance;
     line.left = part.left;
@@ -181,19 +186,21 @@ private:
     cur_ = end;
   }
 
-  // A line break or paragraph break: taken, and the line ends.
+  // A line break or paragraph break: taken, and the line ends. A line of a
+  // break alone is as high as the break's font.
   void take_break() {
+    if (cur_ == begin_) add_height(line_, at(cur_).geometry);
     if (type_at(cur_) == new_paragraph_type)
       opened_ = &part_cast<new_paragraph>(at(cur_).part()).paragraph;
     ++cur_;
     end_line();
   }
 
-  // Blanks after an overflowing part stay on its line, and so does a break
-  // right after them, so that no empty line follows a full one.
+  // Blanks after an overflowing part stay on its line, and so does a line
+  // break right after them; a paragraph break starts the next line.
   void end_with_trailing_blanks() {
     while (cur_ < size() && type_at(cur_) == spaces_type) add_blank(line_, at(cur_++).geometry.advance);
-    if (cur_ < size() && is_break(type_at(cur_))) return take_break();
+    if (cur_ < size() && type_at(cur_) == new_line_type) return take_break();
     end_line();
   }
 

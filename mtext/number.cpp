@@ -69,7 +69,10 @@ std::u16string format_number(double value, int digits) {
   char buffer[64];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
-  return std::u16string(buffer, result.ptr);
+  std::u16string text(buffer, result.ptr);
+  // The reader takes no "+", not even in an exponent.
+  if (const auto plus = text.find(u'+'); plus != std::u16string::npos) text.erase(plus, 1);
+  return text;
 }
 
 }  // namespace mtext

@@ -11,7 +11,8 @@ namespace mtext {
 // leaves `cur` where it was. There is no "+" sign.
 bool read_number(const char16_t*& cur, const char16_t* end, double& value);
 
-// `value` as "%g" prints it with `digits` significant digits.
+// `value` as "%g" prints it with `digits` significant digits, less the "+"
+// of an exponent, which the reader does not take.
 std::u16string format_number(double value, int digits);
 
 }  // namespace mtext

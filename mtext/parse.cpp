@@ -402,12 +402,13 @@ private:
       append_to_word(c);
       return;
     }
-    c = read_symbol();
+    if (!read_unicode(c)) c = read_symbol();
     if (c == u' ') append_space();
     else append_to_word(c);
   }
 
-  // "\{", "\}", "\\", "\~" and "\U+XXXX": characters that always join a word.
+  // "\{", "\}", "\\" and "\~": characters that always join a word, the
+  // space of "\~" included.
   bool read_escape(char16_t& c) {
     if (!at(u'\\') || cur_ + 1 == end_) return false;
     const char16_t next = cur_[1];
@@ -416,6 +417,13 @@ private:
       cur_ += 2;
       return true;
     }
+    return false;
+  }
+
+  // "\U+XXXX": the code unit itself, so U+0020 is an ordinary space.
+  bool read_unicode(char16_t& c) {
+    if (!at(u'\\') || cur_ + 1 == end_) return false;
+    const char16_t next = cur_[1];
     if ((next == u'U' || next == u'u') && end_ - cur_ >= 7 && cur_[2] == u'+') {
       int value = 0;
       for (int i = 3; i < 7; ++i) {

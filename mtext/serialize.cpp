@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "mtext/format_algebra.h"
 #include "mtext/number.h"
@@ -79,21 +80,33 @@ void write_color(std::u16string& out, const color& c) {
   out += u';';
 }
 
+// The reader takes no "inf" or "nan" for a number but reads them as text, so
+// a value no number expresses is not written.
+void write_number_code(std::u16string& out, std::u16string_view code, double value,
+                       std::u16string_view end = u";", int significant = digits) {
+  if (!std::isfinite(value)) return;
+  out += code;
+  write_number(out, value, significant);
+  out += end;
+}
+
+// Heights go as factors, except after a zero height, which no factor leads on from.
+void write_height(std::u16string& out, double factor, double height) {
+  if (std::isfinite(factor)) write_number_code(out, u"\\H", factor, u"x;", height_digits);
+  else write_number_code(out, u"\\H", height, u";", height_digits);
+}
+
 void write_codes(std::u16string& out, const format::string_partial& p, const format::string& f,
                  const format::string& running, serialize_state& state) {
-  if (p.height && std::fabs(p.height->value - 1.0) > 1.1e-6) {
-    out += u"\\H";
-    write_number(out, p.height->value, height_digits);
-    out += u"x;";
-  }
+  if (p.height && std::fabs(p.height->value - 1.0) > 1.1e-6) write_height(out, p.height->value, f.height);
   if (p.font.kind != 2 || p.bold != tri::unset || p.italic != tri::unset)
     write_font(out, p, f, running);
   if (p.underline != tri::unset) out += p.underline == tri::on ? u"\\L" : u"\\l";
   if (p.overline != tri::unset) out += p.overline == tri::on ? u"\\O" : u"\\o";
   if (p.color) write_color(out, *p.color);
-  if (p.width) out += u"\\W", write_number(out, *p.width), out += u';';
-  if (p.oblique) out += u"\\Q", write_number(out, *p.oblique * radians_to_degrees), out += u';';
-  if (p.tracking) out += u"\\T", write_number(out, *p.tracking), out += u';';
+  if (p.width) write_number_code(out, u"\\W", *p.width);
+  if (p.oblique) write_number_code(out, u"\\Q", *p.oblique * radians_to_degrees);
+  if (p.tracking) write_number_code(out, u"\\T", *p.tracking);
   if (p.align && *p.align != 1) {
     out += u"\\A";
     write_integer(out, *p.align);
@@ -211,6 +224,23 @@ std::u16string paragraph_difference_items(const format::paragraph_partial& d) {
 
 // ---- part contents --------------------------------------------------------
 
+void write_unicode_escape(std::u16string& out, char16_t c) {
+  static constexpr char16_t hex[] = u"0123456789ABCDEF";
+  out += u"\\U+";
+  for (int shift = 12; shift >= 0; shift -= 4) out += hex[(c >> shift) & 0xF];
+}
+
+bool ends_with(const std::u16string& out, std::u16string_view tail) {
+  return out.size() >= tail.size() && out.compare(out.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// After "%" the reader takes "<" for the start of a field, and after "%%" a
+// c, d or p for a symbol, whichever part wrote the percent signs.
+bool read_as_code(const std::u16string& out, char16_t c) {
+  if (c == u'<') return ends_with(out, u"%");
+  return std::u16string_view(u"cCdDpP").find(c) != std::u16string_view::npos && ends_with(out, u"%%");
+}
+
 void write_text(std::u16string& out, const std::u16string& text, bool plain_spaces) {
   for (const char16_t c : text) {
     switch (c) {
@@ -219,8 +249,22 @@ void write_text(std::u16string& out, const std::u16string& text, bool plain_spac
       case u'\u2205': out += u"%%c"; break;
       case u' ': out += plain_spaces ? u" " : u"\\~"; break;
       case u'\\': case u'{': case u'}': out += u'\\', out += c; break;
-      default: out += c;
+      // A zero would end the content, and a line feed would come back as a
+      // line break, whose characters are CR LF.
+      case u'\0': case u'\n': write_unicode_escape(out, c); break;
+      default:
+        if (read_as_code(out, c)) write_unicode_escape(out, c);
+        else out += c;
     }
+  }
+}
+
+// A backslash makes the reader take the next character of a stack text
+// literally, so every character that would end the text is escaped.
+void write_stack_text(std::u16string& out, const std::u16string& text, std::u16string_view ends) {
+  for (const char16_t c : text) {
+    if (c == u'\\' || ends.find(c) != std::u16string_view::npos) out += u'\\';
+    out += c;
   }
 }
 
@@ -229,9 +273,11 @@ void write_stack(std::u16string& out, const stack& s, serialize_state& state) {
     out += u"{\\H0.7x;";
     state.stack_group_open = true;
   }
-  out += u"\\S" + s.upper;
+  out += u"\\S";
+  write_stack_text(out, s.upper, u";/^#");
   if (const char16_t separator = stack_separator(s.kind)) out += separator;
-  out += s.lower + u';';
+  write_stack_text(out, s.lower, u";");
+  out += u';';
   if (state.stack_align == 0) state.stack_align = 1;
 }
 

@@ -75,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
         wrap_case{u"aaa    bbb", 3.5, {"aaa    ", "bbb"}},
         // A word wider than the column stands alone and overflows.
         wrap_case{u"ab abcdefghij cd", 5.0, {"ab ", "abcdefghij ", "cd"}},
-        wrap_case{u"abcdefghij\\Pab", 5.0, {"abcdefghij|", "ab"}},
+        // Only a line break joins the overflowing line; a paragraph break starts the next.
+        wrap_case{u"abcdefghij \nab", 5.0, {"abcdefghij |", "ab"}},
+        wrap_case{u"abcdefghij\\Pab", 5.0, {"abcdefghij", "|", "ab"}},
+        wrap_case{u"aaaa  \\Pb", 4.2, {"aaaa  ", "|", "b"}},
         // Width 0: no wrapping, one line per break.
         wrap_case{u"aaa bbb ccc ddd\\Pe\nf", 0.0, {"aaa bbb ccc ddd|", "e|", "f"}},
         wrap_case{u"", 10.0, {}},
@@ -220,6 +223,15 @@ TEST(Layout, TallPartSetsTheLineHeight) {
   EXPECT_NEAR(text.lines[1].y, -10.0 / 3.0 - 1.0, eps);
 }
 
+// A line holding only a break is as high as the break's font.
+TEST(Layout, BlankParagraphTakesALine) {
+  EXPECT_NEAR(laid_out(u"a\\P\\Pb").lines[2].y, laid_out(u"a\\Pb").lines[1].y - 5.0 / 3.0, eps);
+  const geom_multitext text = laid_out(u"a\\P{\\H2;\\P}b", width(20));
+  ASSERT_EQ(lines_of(text), (lines{"a|", "|", "b"}));
+  EXPECT_NEAR(text.lines[1].height, 2.0, eps);
+  EXPECT_NEAR(text.lines[2].y, -5.0 / 3.0 - 10.0 / 3.0 - 1.0, eps);
+}
+
 TEST(Layout, VerticalAlignWithinTheLine) {
   // Runs that differ only in alignment merge, so a space keeps b and c apart.
   const geom_multitext text = laid_out(u"{\\H2;A}{\\A1;b} {\\A2;c}", width(20));
@@ -288,6 +300,20 @@ TEST(Layout, VerticalAlignmentShiftsShortColumns) {
   EXPECT_NEAR(text.parts[2].y, text.lines[1].y, eps);
   info.vertical = 1;
   EXPECT_NEAR(laid_out(u"a\\Pb", info).lines[0].y, -1.0 - (10.0 - column_height) / 2, eps);
+}
+
+// The empty line after a final column break belongs to the column it opens.
+TEST(Layout, VerticalAlignmentShiftsTheLastEmptyLineOnce) {
+  for (const std::uint32_t vertical : {1u, 2u}) {
+    convert_info info = columns(columns_static, {10.0, 10.0});
+    info.vertical = vertical;
+    const geom_multitext text = laid_out(u"a\\N", info);
+    ASSERT_EQ(text.columns.size(), 2u);
+    ASSERT_EQ(text.lines.size(), 2u);
+    const double shift = (10.0 - 5.0 / 3.0) * (vertical == 1 ? 0.5 : 1.0);
+    EXPECT_NEAR(text.lines[1].y, -1.0 - shift, eps) << "vertical " << vertical;
+    EXPECT_NEAR(text.columns[1].y, -shift, eps) << "vertical " << vertical;
+  }
 }
 
 TEST(Layout, TrailingLineSitsAtTheIndentAndAlignment) {

@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         structure_case{u"%%", "\"%%\""},
         structure_case{u"\\U+00e9t\\u+00C9", "\"\u00E9t\u00C9\""},
         structure_case{u"\\U+00g", "\"\\U+00g\""},
+        // An escaped space is an ordinary space; only "\\~" and U+00A0 hold a word together.
+        structure_case{u"a\\U+0020\\u+0020b\\U+00A0c", "\"a\"|_2|\"b\u00A0c\""},
         structure_case{u"\\U+220545,6", "\"\u220545,6\""},
         structure_case{u"a\\~b c", "\"a b\"|_1|\"c\""},
         structure_case{u"\\{\\}\\\\", "\"{}\\\""},

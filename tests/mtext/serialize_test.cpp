@@ -48,11 +48,19 @@ INSTANTIATE_TEST_SUITE_P(
         roundtrip_case{u"{\\C1;r}{\\c255;b}", "\\pxi0,l0,r0,b0,a0;{\\C1;r\\c255;b}"},
         roundtrip_case{u"{\\W0.8;\\Q15;\\T1.2;x}", "\\pxi0,l0,r0,b0,a0;{\\W0.8;\\Q15;\\T1.2;x}"},
         roundtrip_case{u"{\\O\\H0.333333333x;x}", "\\pxi0,l0,r0,b0,a0;{\\H0.333333x;\\Ox}"},
+        // No factor leads on from a zero height, and no number says infinity.
+        roundtrip_case{u"{\\H0;a{\\H5;b}}", "\\pxi0,l0,r0,b0,a0;{\\H0x;a\\H5;b}"},
+        roundtrip_case{u"{\\H1e999;\\W1e999;\\Q1e999;\\T1e999;\\Lx}", "\\pxi0,l0,r0,b0,a0;{\\Lx}"},
         // Alignment takes no part in format equality: alone it writes nothing.
         roundtrip_case{u"{\\A2;x}", "\\pxi0,l0,r0,b0,a0;x"},
         roundtrip_case{u"{\\A2;\\Lx}", "\\pxi0,l0,r0,b0,a0;{\\L\\A2;x}"},
         roundtrip_case{u"a\\{b\\}\\\\c%%d%%p%%c", "\\pxi0,l0,r0,b0,a0;a\\{b\\}\\\\c%%d%%p%%c"},
         roundtrip_case{u"a\\~b", "\\pxi0,l0,r0,b0,a0;a\\~b"},
+        // Characters the reader would take for something else are written as "\\U+": a
+        // letter after a literal "%%", a "<" after a literal "%", a zero, a line feed.
+        roundtrip_case{u"%%{c}%{%P}", "\\pxi0,l0,r0,b0,a0;%%\\U+0063%%\\U+0050"},
+        roundtrip_case{u"%{<}a>%", "\\pxi0,l0,r0,b0,a0;%\\U+003Ca>%"},
+        roundtrip_case{u"a\\U+0000b\\U+000Ac", "\\pxi0,l0,r0,b0,a0;a\\U+0000b\\U+000Ac"},
         roundtrip_case{u"a\tb\nc", "\\pxi0,l0,r0,b0,a0;a\tb\nc"},
         roundtrip_case{u"x%<\\AcVar Date>%", "\\pxi0,l0,r0,b0,a0;x%<\\AcVar Date>%"}));
 
@@ -76,6 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
         roundtrip_case{u"{\\H0.7x;\\S1/2;}", "\\A1;\\pxi0,l0,r0,b0,a0;{\\H0.7x;\\S1/2;}"},
         roundtrip_case{u"2{\\H0.7x;\\S1#2;\\S3^4;}x",
                        "\\A1;\\pxi0,l0,r0,b0,a0;2{\\H0.7x;\\S1#2;\\S3^4;}x"},
+        // What would end a stack text, or (above the line) its separator, is escaped.
+        roundtrip_case{u"{\\H0.7x;\\S1\\;/2;}", "\\A1;\\pxi0,l0,r0,b0,a0;{\\H0.7x;\\S1\\;/2;}"},
+        roundtrip_case{u"{\\H0.7x;\\S\\\\1/\\\\2;}", "\\A1;\\pxi0,l0,r0,b0,a0;{\\H0.7x;\\S\\\\1/\\\\2;}"},
+        roundtrip_case{u"{\\H0.7x;\\S\\/\\^\\#^a/b\\;c;}",
+                       "\\A1;\\pxi0,l0,r0,b0,a0;{\\H0.7x;\\S\\/\\^\\#^a/b\\;c;}"},
         // An explicit alignment code replaces the "\\A1;" put in front for stacks.
         roundtrip_case{u"{\\C1;\\A2;{\\H0.7x;\\S1/2;}}",
                        "\\pxi0,l0,r0,b0,a0;{\\C1;\\A2;{\\H0.7x;\\S1/2;}}"}));
@@ -108,7 +121,8 @@ TEST(Serialize, NumbersUseGeneralNotation) {
   text.paragraph.first_indent = 1234567.0;
   text.paragraph.left_indent = 0.000012345678;
   text.paragraph.right_indent = -2.5;
-  EXPECT_EQ(written(text), "\\pxi1.2346e+06,l1.2346e-05,r-2.5,b0,a0;");
+  // The reader takes no "+", not even in an exponent.
+  EXPECT_EQ(written(text), "\\pxi1.2346e06,l1.2346e-05,r-2.5,b0,a0;");
 }
 
 TEST(Serialize, PerPartFormCanLeaveTheGroupOpen) {
