@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <string>
+#include <typeinfo>
 
 #include <boost/ptr_container/ptr_vector.hpp>
 
 #include "mtext/format.h"
+#include "mtext/part_pool.h"
 #include "platform/sdk/OdSmartPtr.h"
 
 class OdDbField;
@@ -31,6 +33,10 @@ public:
   virtual std::uint32_t type() const = 0;
   virtual part* clone() const = 0;
 
+  // Parts, laid-out parts included, live in the part pool.
+  static void* operator new(std::size_t size) { return part_pool::allocate(size); }
+  static void operator delete(void* block, std::size_t size) noexcept { part_pool::release(block, size); }
+
   format::string format;
 
 protected:
@@ -45,6 +51,7 @@ inline part* new_clone(const part& p) { return p.clone(); }
 // spaces written "\~".
 class string : public part {
 public:
+  static constexpr std::uint32_t kind_of_part = string_type;
   string(const format::string& f, std::u16string t) : part(f), text(std::move(t)) {}
   std::uint32_t type() const override { return string_type; }
   part* clone() const override { return new string(*this); }
@@ -53,6 +60,7 @@ public:
 
 class spaces : public part {
 public:
+  static constexpr std::uint32_t kind_of_part = spaces_type;
   spaces(const format::string& f, std::uint32_t n) : part(f), count(n) {}
   std::uint32_t type() const override { return spaces_type; }
   part* clone() const override { return new spaces(*this); }
@@ -61,6 +69,7 @@ public:
 
 class tab : public part {
 public:
+  static constexpr std::uint32_t kind_of_part = tab_type;
   explicit tab(const format::string& f) : part(f) {}
   std::uint32_t type() const override { return tab_type; }
   part* clone() const override { return new tab(*this); }
@@ -68,6 +77,7 @@ public:
 
 class new_line : public part {
 public:
+  static constexpr std::uint32_t kind_of_part = new_line_type;
   explicit new_line(const format::string& f) : part(f) {}
   std::uint32_t type() const override { return new_line_type; }
   part* clone() const override { return new new_line(*this); }
@@ -78,6 +88,7 @@ enum : std::uint32_t { stack_slash = 0, stack_tolerance = 1, stack_diagonal = 2 
 // A stacked fraction; its format records the height of the enclosing text.
 class stack : public part {
 public:
+  static constexpr std::uint32_t kind_of_part = stack_type;
   stack(const format::string& f, std::u16string up, std::u16string low, std::uint32_t k)
       : part(f), upper(std::move(up)), lower(std::move(low)), kind(k) {}
   std::uint32_t type() const override { return stack_type; }
@@ -90,6 +101,7 @@ public:
 // Opens a paragraph ("\P") or a paragraph in the next column ("\N").
 class new_paragraph : public part {
 public:
+  static constexpr std::uint32_t kind_of_part = new_paragraph_type;
   new_paragraph(const format::paragraph& p, const format::string& f, bool column)
       : part(f), paragraph(p), column_break(column) {}
   std::uint32_t type() const override { return new_paragraph_type; }
@@ -101,6 +113,7 @@ public:
 // A drawing field; copies share the field object.
 class field : public part {
 public:
+  static constexpr std::uint32_t kind_of_part = field_type;
   field(const format::string& f, OdSmartPtr<OdDbField> object);
   field(const field& other);
   ~field() override;
@@ -117,13 +130,16 @@ struct multitext {
 };
 
 // The part as its concrete kind; std::bad_cast when it is another kind.
+// The kind number tells, so no run-time type search is needed.
 template <class Part>
 Part& part_cast(part& p) {
-  return dynamic_cast<Part&>(p);
+  if (p.type() != Part::kind_of_part) throw std::bad_cast();
+  return static_cast<Part&>(p);
 }
 template <class Part>
 const Part& part_cast(const part& p) {
-  return dynamic_cast<const Part&>(p);
+  if (p.type() != Part::kind_of_part) throw std::bad_cast();
+  return static_cast<const Part&>(p);
 }
 
 }  // namespace mtext

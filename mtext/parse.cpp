@@ -36,16 +36,24 @@ public:
           multitext& target, bool plain)
       : cur_(begin), end_(end), target_(target), plain_(plain) {
     target_ = multitext();
+    // About a part a word and one a blank: growing the vector costs more.
+    target_.parts.reserve(static_cast<std::size_t>(end - begin) / 6);
     formats_.push_back(base);
     current_paragraph_ = &target_.paragraph;
   }
+
+  // Whether two neighbours may be one part (a word or run of blanks split by
+  // a group or code that changed nothing); only then is merging worth a pass.
+  bool neighbours_to_merge() const { return neighbours_to_merge_; }
 
   void run() {
     // Groups only push and pop formats, so nesting is kept as a depth count:
     // no recursion, whatever the input.
     std::size_t depth = 0;
     while (true) {
-      if (at(u'{')) {
+      if (read_ordinary_run()) {
+        first_ = false;
+      } else if (at(u'{')) {
         ++cur_;
         formats_.push_back(formats_.back());
         ++depth;
@@ -456,15 +464,49 @@ private:
     return *cur_++;
   }
 
+  // Characters without a meaning of their own, and runs of blanks, are
+  // taken a run at a time: they are most of any text.
+  static bool is_ordinary(char16_t c) {
+    return c != u'{' && c != u'}' && c != u'\\' && c != u'%' && c != u' ' && c != u'\t' && c != u'\n';
+  }
+
+  void start_part(part* p) {
+    const std::uint32_t kind = p->type();
+    if (!target_.parts.empty() && target_.parts.back().type() == kind) neighbours_to_merge_ = true;
+    target_.parts.push_back(p);
+  }
+
+  bool read_ordinary_run() {
+    const char16_t* start = cur_;
+    if (at(u' ')) {
+      while (at(u' ')) ++cur_;
+      append_spaces(static_cast<std::uint32_t>(cur_ - start));
+      return true;
+    }
+    while (cur_ != end_ && is_ordinary(*cur_)) ++cur_;
+    if (cur_ == start) return false;
+    if (first_ || target_.parts.empty() || target_.parts.back().type() != string_type)
+      start_part(new string(top(), std::u16string(start, cur_)));
+    else
+      part_cast<string>(target_.parts.back()).text.append(start, cur_);
+    return true;
+  }
+
+  void append_spaces(std::uint32_t count) {
+    if (first_ || target_.parts.empty() || target_.parts.back().type() != spaces_type)
+      start_part(new spaces(top(), 0));
+    part_cast<spaces>(target_.parts.back()).count += count;
+  }
+
   void append_space() {
     if (first_ || target_.parts.empty() || target_.parts.back().type() != spaces_type)
-      target_.parts.push_back(new spaces(top(), 0));
+      start_part(new spaces(top(), 0));
     ++part_cast<spaces>(target_.parts.back()).count;
   }
 
   void append_to_word(char16_t c) {
     if (first_ || target_.parts.empty() || target_.parts.back().type() != string_type)
-      target_.parts.push_back(new string(top(), std::u16string()));
+      start_part(new string(top(), std::u16string()));
     part_cast<string>(target_.parts.back()).text += c;
   }
 
@@ -489,6 +531,7 @@ private:
   bool px_seen_ = false;
   bool plain_;
   bool first_ = true;
+  bool neighbours_to_merge_ = false;
 };
 
 // Adds `from` to `into` when both are strings, or both spaces, of equal format.
@@ -516,9 +559,10 @@ bool parse(const char16_t* begin, const char16_t* end, const format::string& for
 bool parse(const char16_t* text, const format::string& format, multitext& target, bool plain) {
   const char16_t* end = text;
   while (*end) ++end;
-  const bool result = parse(text, end, format, target, plain);
-  merge_neighbours(target);
-  return result;
+  scanner reader(text, end, format, target, plain);
+  reader.run();
+  if (reader.neighbours_to_merge()) merge_neighbours(target);
+  return true;
 }
 
 void merge_neighbours(multitext& text) {

@@ -1,7 +1,5 @@
 #include "platform/sdk/OdGiTextStyle.h"
 
-#include <atomic>
-
 #include "platform/sdk/OdFont.h"
 
 OdTtfDescriptor::OdTtfDescriptor(const OdString& typeface, bool bold, bool italic, int charset,
@@ -14,28 +12,29 @@ std::uint32_t OdTtfDescriptor::packFlags(bool bold, bool italic, int charset, in
          (static_cast<std::uint32_t>(pitchAndFamily) & 0xFFu);
 }
 
-// The attributes with a count of the styles that share them. Styles live on
-// one thread at a time; the count is atomic so that styles handed between
-// threads stay sound.
+// The attributes with a count of the styles that share them. The count is
+// not atomic: a style and its copies belong to one thread, as the texts
+// that hold them do (every part of a text holds a copy, so the count is
+// touched on every part made or dropped).
 struct OdGiTextStyle::shared_attributes : attributes {
   explicit shared_attributes(const attributes& a) : attributes(a) {}
-  std::atomic<int> refs{1};
+  int refs = 1;
 };
 
 namespace {
 template <class Shared>
 void release(Shared* data) {
-  if (data && data->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete data;
+  if (data && --data->refs == 0) delete data;
 }
 }  // namespace
 
 OdGiTextStyle::OdGiTextStyle(const OdGiTextStyle& other) : m_data(other.m_data) {
-  if (m_data) m_data->refs.fetch_add(1, std::memory_order_relaxed);
+  if (m_data) ++m_data->refs;
 }
 
 OdGiTextStyle& OdGiTextStyle::operator=(const OdGiTextStyle& other) {
   if (m_data == other.m_data) return *this;
-  if (other.m_data) other.m_data->refs.fetch_add(1, std::memory_order_relaxed);
+  if (other.m_data) ++other.m_data->refs;
   release(m_data);
   m_data = other.m_data;
   return *this;
@@ -57,7 +56,7 @@ const OdGiTextStyle::attributes& OdGiTextStyle::read() const {
 }
 
 OdGiTextStyle::attributes& OdGiTextStyle::write(bool keep_font) {
-  if (!m_data || m_data->refs.load(std::memory_order_acquire) != 1) {
+  if (!m_data || m_data->refs != 1) {
     auto* own = new shared_attributes(read());
     release(m_data);
     m_data = own;

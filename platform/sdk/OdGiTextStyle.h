@@ -48,7 +48,8 @@ private:
 // so a text style costs a pointer per copy: the text library gives every
 // part of a text its own format. Two styles that share their attributes are
 // equal without comparing them (sharesAttributesWith). Setting a value a
-// style already holds changes nothing and shares on.
+// style already holds changes nothing and shares on. A style and its copies
+// belong to one thread.
 class OdGiTextStyle {
 public:
   OdGiTextStyle() = default;
