@@ -71,10 +71,11 @@ void OdGiTextStyle::setFont(const OdString& typeface, bool bold, bool italic, in
                             int pitchAndFamily) {
   const std::uint32_t flags = OdTtfDescriptor::packFlags(bold, italic, charset, pitchAndFamily);
   const int codePage = OdCharMapper::getCodepageByCharset(charset);
+  const OdInternedName name(typeface);
   const attributes& now = read();
-  if (now.ttf.typeface() == typeface && now.ttf.flags() == flags && now.codePage == codePage) return;
+  if (now.ttf.typeface() == name.str() && now.ttf.flags() == flags && now.codePage == codePage) return;
   attributes& a = write(false);
-  a.ttf.setTypeFace(typeface);
+  a.ttf.setTypeFace(name);
   a.ttf.setTtfFlags(flags);
   a.codePage = codePage;
 }
@@ -90,15 +91,18 @@ void OdGiTextStyle::font(OdString& typeface, bool& bold, bool& italic, int& char
 }
 
 void OdGiTextStyle::setFileName(const OdString& fileName) {
-  if (read().fileName != fileName) write(false).fileName = fileName;
+  const OdInternedName name(fileName);
+  if (!(read().fileName == name)) write(false).fileName = name;
 }
 
 void OdGiTextStyle::setBigFontFileName(const OdString& fileName) {
-  if (read().bigFontFileName != fileName) write(true).bigFontFileName = fileName;
+  const OdInternedName name(fileName);
+  if (!(read().bigFontFileName == name)) write(true).bigFontFileName = name;
 }
 
 void OdGiTextStyle::setStyleName(const OdString& name) {
-  if (read().styleName != name) write(true).styleName = name;
+  const OdInternedName interned(name);
+  if (!(read().styleName == interned)) write(true).styleName = interned;
 }
 
 void OdGiTextStyle::setFlag(Flag flag, bool on) {

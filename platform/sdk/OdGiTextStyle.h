@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "platform/sdk/OdInternedName.h"
 #include "platform/sdk/OdRxObject.h"
 #include "platform/sdk/OdString.h"
 
@@ -22,11 +23,12 @@ public:
   OdTtfDescriptor() = default;
   OdTtfDescriptor(const OdString& typeface, bool bold, bool italic, int charset, int pitchAndFamily);
 
-  const OdString& typeface() const { return m_typeface; }
-  const OdString& fileName() const { return m_fileName; }
+  const OdString& typeface() const { return m_typeface.str(); }
+  const OdString& fileName() const { return m_fileName.str(); }
   std::uint32_t flags() const { return m_flags; }
-  void setTypeFace(const OdString& typeface) { m_typeface = typeface; }
-  void setFileName(const OdString& fileName) { m_fileName = fileName; }
+  void setTypeFace(const OdString& typeface) { m_typeface = OdInternedName(typeface); }
+  void setTypeFace(const OdInternedName& typeface) { m_typeface = typeface; }
+  void setFileName(const OdString& fileName) { m_fileName = OdInternedName(fileName); }
   void setTtfFlags(std::uint32_t flags) { m_flags = flags; }
 
   bool isBold() const { return (m_flags & 0x02000000u) != 0; }
@@ -39,8 +41,8 @@ public:
   friend bool operator==(const OdTtfDescriptor&, const OdTtfDescriptor&) = default;
 
 private:
-  OdString m_typeface;
-  OdString m_fileName;
+  OdInternedName m_typeface;
+  OdInternedName m_fileName;
   std::uint32_t m_flags = 0;
 };
 
@@ -67,11 +69,11 @@ public:
   OdTtfDescriptor& ttfDecriptor();
 
   void setFileName(const OdString& fileName);
-  const OdString& fileName() const { return read().fileName; }
+  const OdString& fileName() const { return read().fileName.str(); }
   void setBigFontFileName(const OdString& fileName);
-  const OdString& bigFontFileName() const { return read().bigFontFileName; }
+  const OdString& bigFontFileName() const { return read().bigFontFileName.str(); }
   void setStyleName(const OdString& name);
-  const OdString& styleName() const { return read().styleName; }
+  const OdString& styleName() const { return read().styleName.str(); }
 
   void setTextSize(double size) { set(&attributes::textSize, size); }
   double textSize() const { return read().textSize; }
@@ -125,9 +127,9 @@ private:
 
   struct attributes {
     OdTtfDescriptor ttf;
-    OdString fileName;
-    OdString bigFontFileName;
-    OdString styleName;
+    OdInternedName fileName;
+    OdInternedName bigFontFileName;
+    OdInternedName styleName;
     double textSize = 0.0;
     double xScale = 1.0;
     double obliquingAngle = 0.0;
