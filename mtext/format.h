@@ -37,12 +37,14 @@ namespace format {
 // Vertical alignment of a run within its line.
 enum : std::uint32_t { align_bottom = 0, align_center = 1, align_top = 2 };
 
+// Every part holds one, so its fields are ordered to pack into 32 bytes.
 struct string {
   OdGiTextStyle style;
-  mtext::color color;
   double height = 0.0;      // drawing units
+  mtext::color color;
   std::uint32_t align = 0;  // takes no part in equality
 };
+static_assert(sizeof(string) <= 32, "a character format packs into 32 bytes");
 
 // Format equality: heights within 1e-6, same font in force, same font flags,
 // same style flags and colour, exactly equal width, oblique and tracking.

@@ -57,9 +57,8 @@ geom_multitext& geom_multitext::operator=(geom_multitext&& other) noexcept {
 
 void geom_multitext::refresh_snapshot() {
   snapshot.refresh(parts);
-  snapshot_index.resize(parts.size());
-  std::iota(snapshot_index.begin(), snapshot_index.end(), 0u);
-  part_index = snapshot_index;
+  snapshot_index.reset(parts.size());
+  part_index.reset(parts.size());
 }
 
 void geom_multitext::shift_marks_for_insert(position at, position count) {

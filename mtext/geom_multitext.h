@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mtext/geom_part.h"
+#include "mtext/index_map.h"
 #include "mtext/marks.h"
 #include "mtext/part_snapshot.h"
 
@@ -86,8 +87,8 @@ public:
   convert_info info;
   std::vector<column_record> columns;
   marks::mark_vector marks;
-  std::vector<std::uint32_t> snapshot_index;
-  std::vector<std::uint32_t> part_index;
+  index_map snapshot_index;
+  index_map part_index;
   part_snapshot snapshot;
 
 private:

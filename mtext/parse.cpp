@@ -39,6 +39,9 @@ public:
     // About a part a word and one a blank: growing the vector costs more.
     target_.parts.reserve(static_cast<std::size_t>(end - begin) / 6);
     formats_.push_back(base);
+    // Parts are measured at their height: a style that says so already is
+    // shared by the laid-out parts as it is.
+    top().style.setTextSize(top().height);
     current_paragraph_ = &target_.paragraph;
   }
 
@@ -186,6 +189,7 @@ private:
     bool relative = false;
     if (!read_factor(value, relative)) return false;
     top().height = relative ? value * top().height : value;
+    top().style.setTextSize(top().height);
     return true;
   }
 

@@ -18,7 +18,7 @@ namespace mtext::part_pool {
 
 namespace {
 
-constexpr std::size_t block_step = 16;         // block sizes are multiples of this
+constexpr std::size_t block_step = 8;          // block sizes are multiples of this
 constexpr std::size_t largest_block = 512;     // larger parts use the heap
 constexpr std::size_t slab_size = 64 * 1024;
 
