@@ -9,7 +9,7 @@
 
 #include "mtext/convert.h"
 #include "mtext/layout.h"
-#include "mtext/part_pool.h"
+#include "platform/sdk/OdBlockPool.h"
 
 namespace {
 
@@ -52,10 +52,10 @@ void decode_bench(benchmark::State& state, std::u16string (*make)(std::size_t), 
   state.counters["ns_per_char"] = benchmark::Counter(
       static_cast<double>(state.iterations() * content.size()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   // Heap bytes a laid-out text holds per part, measured on one more decode:
-  // the heap's growth outside the part pool's slabs, and the pool's blocks in use.
+  // the heap's growth outside the block pool's slabs, and the pool's blocks in use.
   const auto held = [] {
-    return static_cast<double>(mallinfo2().uordblks) - static_cast<double>(mtext::part_pool::bytes_in_slabs()) +
-           static_cast<double>(mtext::part_pool::bytes_in_use());
+    return static_cast<double>(mallinfo2().uordblks) - static_cast<double>(od_block_pool::bytes_in_slabs()) +
+           static_cast<double>(od_block_pool::bytes_in_use());
   };
   const double before = held();
   const mtext::geom_multitext kept = mtext::decode(content.c_str(), base, info(columns), finder());

@@ -9,7 +9,7 @@
 #include <boost/ptr_container/ptr_vector.hpp>
 
 #include "mtext/format.h"
-#include "mtext/part_pool.h"
+#include "platform/sdk/OdBlockPool.h"
 #include "platform/sdk/OdSmartPtr.h"
 
 class OdDbField;
@@ -33,9 +33,9 @@ public:
   virtual std::uint32_t type() const = 0;
   virtual part* clone() const = 0;
 
-  // Parts, laid-out parts included, live in the part pool.
-  static void* operator new(std::size_t size) { return part_pool::allocate(size); }
-  static void operator delete(void* block, std::size_t size) noexcept { part_pool::release(block, size); }
+  // Parts, laid-out parts included, live in the thread's block pool.
+  static void* operator new(std::size_t size) { return od_block_pool::allocate(size); }
+  static void operator delete(void* block, std::size_t size) noexcept { od_block_pool::release(block, size); }
 
   format::string format;
 

@@ -1,5 +1,6 @@
 #include "platform/sdk/OdGiTextStyle.h"
 
+#include "platform/sdk/OdBlockPool.h"
 #include "platform/sdk/OdFont.h"
 
 OdTtfDescriptor::OdTtfDescriptor(const OdString& typeface, bool bold, bool italic, int charset,
@@ -18,6 +19,9 @@ std::uint32_t OdTtfDescriptor::packFlags(bool bold, bool italic, int charset, in
 // touched on every part made or dropped).
 struct OdGiTextStyle::shared_attributes : attributes {
   explicit shared_attributes(const attributes& a) : attributes(a) {}
+  // A text makes and drops them by the thousand, with its parts.
+  static void* operator new(std::size_t size) { return od_block_pool::allocate(size); }
+  static void operator delete(void* block, std::size_t size) noexcept { od_block_pool::release(block, size); }
   int refs = 1;
 };
 
