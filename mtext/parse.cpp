@@ -30,6 +30,8 @@ int hex_value(char16_t c) {
   return -1;
 }
 
+constexpr std::uint32_t no_part = 0xFFFFFFFFu;
+
 class scanner {
 public:
   scanner(const char16_t* begin, const char16_t* end, const format::string& base,
@@ -37,7 +39,7 @@ public:
       : cur_(begin), end_(end), target_(target), plain_(plain) {
     target_ = multitext();
     // About a part a word and one a blank: growing the vector costs more.
-    target_.parts.reserve(static_cast<std::size_t>(end - begin) / 6);
+    target_.parts.reserve(static_cast<std::size_t>(end - begin) / 4);
     formats_.push_back(base);
     // Parts are measured at their height: a style that says so already is
     // shared by the laid-out parts as it is.
@@ -97,12 +99,12 @@ private:
   bool read_code() {
     if (at(u'\t')) {
       ++cur_;
-      target_.parts.push_back(new tab(top()));
+      push(new tab(top()));
       return true;
     }
     if (at(u'\n')) {
       ++cur_;
-      target_.parts.push_back(new new_line(top()));
+      push(new new_line(top()));
       return true;
     }
     if (!at(u'\\') || cur_ + 1 == end_) return false;
@@ -139,7 +141,7 @@ private:
 
   void append_paragraph(bool column_break) {
     auto* opened = new new_paragraph(*current_paragraph_, top(), column_break);
-    target_.parts.push_back(opened);
+    push(opened);
     current_paragraph_ = &opened->paragraph;
   }
 
@@ -291,7 +293,7 @@ private:
     skip(u';');
     format::string f = top();
     f.height *= stack_height_factor;
-    target_.parts.push_back(new stack(f, std::move(upper), std::move(lower), kind));
+    push(new stack(f, std::move(upper), std::move(lower), kind));
   }
 
   // ---- paragraphs --------------------------------------------------------
@@ -403,7 +405,7 @@ private:
     object->setFieldCode(code, 0, nullptr);
     if (OdDbDatabase* database = field_database())
       object->evaluate(field_evaluation_all, database);
-    target_.parts.push_back(new field(top(), object));
+    push(new field(top(), object));
   }
 
   // ---- characters --------------------------------------------------------
@@ -474,10 +476,18 @@ private:
     return c != u'{' && c != u'}' && c != u'\\' && c != u'%' && c != u' ' && c != u'\t' && c != u'\n';
   }
 
-  void start_part(part* p) {
+  // Every part goes in here, which remembers its kind: asking the last part
+  // would cost a call on memory long gone cold.
+  void push(part* p) {
     const std::uint32_t kind = p->type();
-    if (!target_.parts.empty() && target_.parts.back().type() == kind) neighbours_to_merge_ = true;
     target_.parts.push_back(p);
+    last_kind_ = kind;
+  }
+  bool last_is(std::uint32_t kind) const { return last_kind_ == kind; }
+
+  void start_part(part* p) {
+    if (last_is(p->type())) neighbours_to_merge_ = true;
+    push(p);
   }
 
   bool read_ordinary_run() {
@@ -489,7 +499,7 @@ private:
     }
     while (cur_ != end_ && is_ordinary(*cur_)) ++cur_;
     if (cur_ == start) return false;
-    if (first_ || target_.parts.empty() || target_.parts.back().type() != string_type)
+    if (first_ || !last_is(string_type))
       start_part(new string(top(), std::u16string(start, cur_)));
     else
       part_cast<string>(target_.parts.back()).text.append(start, cur_);
@@ -497,19 +507,19 @@ private:
   }
 
   void append_spaces(std::uint32_t count) {
-    if (first_ || target_.parts.empty() || target_.parts.back().type() != spaces_type)
+    if (first_ || !last_is(spaces_type))
       start_part(new spaces(top(), 0));
     part_cast<spaces>(target_.parts.back()).count += count;
   }
 
   void append_space() {
-    if (first_ || target_.parts.empty() || target_.parts.back().type() != spaces_type)
+    if (first_ || !last_is(spaces_type))
       start_part(new spaces(top(), 0));
     ++part_cast<spaces>(target_.parts.back()).count;
   }
 
   void append_to_word(char16_t c) {
-    if (first_ || target_.parts.empty() || target_.parts.back().type() != string_type)
+    if (first_ || !last_is(string_type))
       start_part(new string(top(), std::u16string()));
     part_cast<string>(target_.parts.back()).text += c;
   }
@@ -536,6 +546,7 @@ private:
   bool plain_;
   bool first_ = true;
   bool neighbours_to_merge_ = false;
+  std::uint32_t last_kind_ = no_part;  // the kind of the last part pushed
 };
 
 // Adds `from` to `into` when both are strings, or both spaces, of equal format.
