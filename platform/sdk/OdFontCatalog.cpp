@@ -149,7 +149,35 @@ OdFontPtr truetype_file_font(const std::string& file_name, bool bold, bool itali
 
 }  // namespace
 
+namespace {
+
+// What picks a style's font. A style's names are interned, so their
+// addresses tell them apart and no key text is built.
+struct style_font_key {
+  const OdString* typeface;
+  const OdString* file;
+  bool shx, bold, italic;
+  auto operator<=>(const style_font_key&) const = default;
+};
+
+OdFontPtr resolve_by_names(const OdGiTextStyle& style);
+
+}  // namespace
+
 OdFontPtr odResolveFont(const OdGiTextStyle& style, OdDbDatabase*) {
+  static std::map<style_font_key, OdFontPtr> resolved;
+  const OdTtfDescriptor& ttf = style.ttfDecriptor();
+  const style_font_key key{&ttf.typeface(), &style.fileName(), style.isShxFont(), ttf.isBold(), ttf.isItalic()};
+  const auto it = resolved.find(key);
+  if (it != resolved.end()) return it->second;
+  OdFontPtr font = resolve_by_names(style);
+  resolved.emplace(key, font);
+  return font;
+}
+
+namespace {
+
+OdFontPtr resolve_by_names(const OdGiTextStyle& style) {
   const OdTtfDescriptor& ttf = style.ttfDecriptor();
   const std::string file = style.fileName().toUtf8();
   const std::string face = ttf.typeface().toUtf8();
@@ -163,6 +191,8 @@ OdFontPtr odResolveFont(const OdGiTextStyle& style, OdDbDatabase*) {
   if (face.empty()) return stroke_font();
   return truetype_font(face, ttf.isBold(), ttf.isItalic());
 }
+
+}  // namespace
 
 bool odIsTrueTypeFileName(const OdString& fileName) {
   const std::string extension = lower(fs::path(fileName.toUtf8()).extension().string());

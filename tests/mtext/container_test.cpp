@@ -10,6 +10,12 @@ namespace {
 using namespace mtext;
 using mtext_test::fixed_finder;
 
+// The heap a laid-out text holds per part (README, Benchmarks) rests on
+// these sizes: a part that grows breaks the build here.
+static_assert(sizeof(geom_word) <= 168, "a laid-out character is at most 168 bytes");
+static_assert(sizeof(geom_spaces) <= 144, "a laid-out blank is at most 144 bytes");
+static_assert(sizeof(OdGiTextStyle) <= sizeof(void*), "a text style is one pointer to shared attributes");
+
 geom_multitext chars(const std::u16string& text) {
   return to_geom(text, mtext_test::base_format(1.0), 1.0, fixed_finder());
 }
