@@ -67,7 +67,7 @@ void write_format(json_writer& json, const mtext::format::string& f) {
   const mtext::format::font_in_force font = mtext::format::font_of(f.style);
   const OdTtfDescriptor& ttf = f.style.ttfDecriptor();
   json.begin_object().field("height", f.height).key("font").begin_object();
-  json.field("kind", font.shx ? "shx" : "truetype").field("name", font.name.str());
+  json.field("kind", font.shx ? "shx" : "truetype").field("name", font.name.str().str());
   json.field("bold", ttf.isBold()).field("italic", ttf.isItalic());
   json.field("charset", ttf.charSet()).field("pitch_family", ttf.pitchAndFamily()).end_object();
   json.field("underline", f.style.isUnderlined()).field("overline", f.style.isOverlined());

@@ -13,6 +13,7 @@ inline mtext::format::string base_format() {
   mtext::format::string base;
   base.height = 2.5;
   base.style.setFont(u"Arial", false, false, 0, 34);
+  base.style.setTextSize(base.height);  // as a text object's own format has it
   return base;
 }
 

@@ -42,12 +42,12 @@ font_in_force font_of(const OdGiTextStyle& style) {
   if (has_file && !has_face) {
     // A style may name its TrueType font by file only ("arial.ttf").
     if (!style.isShxFont() && odIsTrueTypeFileName(style.fileName()))
-      return {false, odTrueTypeFamilyOfFile(style.fileName())};
-    return {true, style.fileName()};
+      return {false, OdInternedName(odTrueTypeFamilyOfFile(style.fileName()))};
+    return {true, style.fileNameInterned()};
   }
-  if (has_face && !has_file) return {false, style.ttfDecriptor().typeface()};
-  if (style.isShxFont()) return {true, style.fileName()};
-  return {false, style.ttfDecriptor().typeface()};
+  if (has_face && !has_file) return {false, style.ttfDecriptor().typefaceInterned()};
+  if (style.isShxFont()) return {true, style.fileNameInterned()};
+  return {false, style.ttfDecriptor().typefaceInterned()};
 }
 
 bool same_font(const OdGiTextStyle& a, const OdGiTextStyle& b) {
@@ -83,7 +83,7 @@ string_partial full_partial(const string& format) {
   const font_in_force font = font_of(format.style);
   string_partial p;
   p.height = height_change{format.height, false};
-  p.font = {font.name, ttf.pitchAndFamily(), ttf.charSet(), font.shx ? 1 : 0};
+  p.font = {font.name.str(), ttf.pitchAndFamily(), ttf.charSet(), font.shx ? 1 : 0};
   p.bold = ttf.isBold() ? tri::on : tri::off;
   p.italic = ttf.isItalic() ? tri::on : tri::off;
   p.underline = format.style.isUnderlined() ? tri::on : tri::off;

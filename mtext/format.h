@@ -51,9 +51,10 @@ static_assert(sizeof(string) <= 32, "a character format packs into 32 bytes");
 bool operator==(const string& a, const string& b);
 
 // The font that is in force in a style: its shape file or its typeface.
+// The name is interned: two fonts in force compare as a flag and a pointer.
 struct font_in_force {
   bool shx = false;
-  OdString name;
+  OdInternedName name;
 };
 font_in_force font_of(const OdGiTextStyle& style);
 bool same_font(const OdGiTextStyle& a, const OdGiTextStyle& b);

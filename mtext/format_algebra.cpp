@@ -64,7 +64,7 @@ string_partial merge(const string& a, const string& b) {
   if (!same_font(a.style, b.style)) {
     const font_in_force font = font_of(b.style);
     const OdTtfDescriptor& ttf = b.style.ttfDecriptor();
-    d.font = {font.name, ttf.pitchAndFamily(), ttf.charSet(), font.shx ? 1 : 0};
+    d.font = {font.name.str(), ttf.pitchAndFamily(), ttf.charSet(), font.shx ? 1 : 0};
   }
   const OdTtfDescriptor& ta = a.style.ttfDecriptor();
   const OdTtfDescriptor& tb = b.style.ttfDecriptor();

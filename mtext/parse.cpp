@@ -41,9 +41,6 @@ public:
     // About a part a word and one a blank: growing the vector costs more.
     target_.parts.reserve(static_cast<std::size_t>(end - begin) / 4);
     formats_.push_back(base);
-    // Parts are measured at their height: a style that says so already is
-    // shared by the laid-out parts as it is.
-    top().style.setTextSize(top().height);
     current_paragraph_ = &target_.paragraph;
   }
 
@@ -191,6 +188,8 @@ private:
     bool relative = false;
     if (!read_factor(value, relative)) return false;
     top().height = relative ? value * top().height : value;
+    // Parts are measured at their height: a style that says so already is
+    // shared by the laid-out parts as it is.
     top().style.setTextSize(top().height);
     return true;
   }

@@ -53,7 +53,7 @@ void write_font(std::u16string& out, const format::string_partial& p, const form
   if (font.kind == 2) {
     const format::font_in_force in_force = format::font_of(f.style);
     const OdTtfDescriptor& ttf = f.style.ttfDecriptor();
-    font = {in_force.name, ttf.pitchAndFamily(), ttf.charSet(), in_force.shx ? 1 : 0};
+    font = {in_force.name.str(), ttf.pitchAndFamily(), ttf.charSet(), in_force.shx ? 1 : 0};
   }
   if (font.kind == 1) {
     std::u16string name = font.name.str();
@@ -119,15 +119,17 @@ void write_difference(std::u16string& out, const format::string& base,
                       const format::string& running, const format::string& f,
                       serialize_state& state, bool close_stack_group) {
   const std::uint32_t level = difference_level(base, f);
-  const format::string_partial p =
-      (state.group == 2 && level == 1) ? format::merge(base, f) : format::merge(running, f);
   if (state.stack_group_open && close_stack_group) {
     out += u'}';
     state.stack_group_open = false;
   }
   write_braces(out, state.group, level);
+  const std::uint32_t group = state.group;
   state.group = level;
-  if (level != 0) write_codes(out, p, f, running, state);
+  if (level == 0) return;
+  const format::string_partial p =
+      (group == 2 && level == 1) ? format::merge(base, f) : format::merge(running, f);
+  write_codes(out, p, f, running, state);
 }
 
 // ---- paragraphs -----------------------------------------------------------

@@ -13,17 +13,17 @@ std::uint32_t OdTtfDescriptor::packFlags(bool bold, bool italic, int charset, in
          (static_cast<std::uint32_t>(pitchAndFamily) & 0xFFu);
 }
 
-// The attributes with a count of the styles that share them. The count is
-// not atomic: a style and its copies belong to one thread, as the texts
-// that hold them do (every part of a text holds a copy, so the count is
-// touched on every part made or dropped).
-struct OdGiTextStyle::shared_attributes : attributes {
-  explicit shared_attributes(const attributes& a) : attributes(a) {}
-  // A text makes and drops them by the thousand, with its parts.
-  static void* operator new(std::size_t size) { return od_block_pool::allocate(size); }
-  static void operator delete(void* block, std::size_t size) noexcept { od_block_pool::release(block, size); }
-  int refs = 1;
-};
+OdGiTextStyle::shared_attributes::shared_attributes(const attributes& a) : attributes(a) {}
+
+void* OdGiTextStyle::shared_attributes::operator new(std::size_t size) { return od_block_pool::allocate(size); }
+
+void OdGiTextStyle::shared_attributes::operator delete(void* block, std::size_t size) noexcept {
+  od_block_pool::release(block, size);
+}
+
+// Constant-initialised, so styles made by other files' static initialisers
+// read the right defaults.
+constinit const OdGiTextStyle::attributes OdGiTextStyle::s_defaults{};
 
 namespace {
 template <class Shared>
@@ -53,11 +53,6 @@ OdGiTextStyle& OdGiTextStyle::operator=(OdGiTextStyle&& other) noexcept {
 }
 
 OdGiTextStyle::~OdGiTextStyle() { release(m_data); }
-
-const OdGiTextStyle::attributes& OdGiTextStyle::read() const {
-  static const attributes defaults;
-  return m_data ? *m_data : defaults;
-}
 
 OdGiTextStyle::attributes& OdGiTextStyle::write(bool keep_font) {
   if (!m_data || m_data->refs != 1) {

@@ -6,6 +6,7 @@
 // font object that measures and outlines glyphs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/sdk/OdInternedName.h"
@@ -24,6 +25,7 @@ public:
   OdTtfDescriptor(const OdString& typeface, bool bold, bool italic, int charset, int pitchAndFamily);
 
   const OdString& typeface() const { return m_typeface.str(); }
+  const OdInternedName& typefaceInterned() const { return m_typeface; }
   const OdString& fileName() const { return m_fileName.str(); }
   std::uint32_t flags() const { return m_flags; }
   void setTypeFace(const OdString& typeface) { m_typeface = OdInternedName(typeface); }
@@ -70,6 +72,7 @@ public:
 
   void setFileName(const OdString& fileName);
   const OdString& fileName() const { return read().fileName.str(); }
+  const OdInternedName& fileNameInterned() const { return read().fileName; }
   void setBigFontFileName(const OdString& fileName);
   const OdString& bigFontFileName() const { return read().bigFontFileName.str(); }
   void setStyleName(const OdString& name);
@@ -139,10 +142,21 @@ private:
     // The resolved font, kept with the attributes that resolved it.
     mutable OdFontPtr font;
   };
-  struct shared_attributes;
+  // The attributes with a count of the styles that share them. The count is
+  // not atomic: a style and its copies belong to one thread, as the texts
+  // that hold them do (every part of a text holds a copy, so the count is
+  // touched on every part made or dropped).
+  struct shared_attributes : attributes {
+    explicit shared_attributes(const attributes& a);
+    // A text makes and drops them by the thousand, with its parts.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
+    int refs = 1;
+  };
+  static const attributes s_defaults;
 
   // The attributes to read: this style's, or the defaults.
-  const attributes& read() const;
+  const attributes& read() const { return m_data ? *m_data : s_defaults; }
   // This style's own attributes, copied first when shared; `keep_font` keeps
   // the resolved font, for changes that do not pick another font.
   attributes& write(bool keep_font);

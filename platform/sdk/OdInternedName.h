@@ -16,6 +16,7 @@ public:
 
   // One table, so equal texts are one pointer.
   friend bool operator==(const OdInternedName& a, const OdInternedName& b) { return a.m_text == b.m_text; }
+  friend bool operator==(const OdInternedName& a, const OdString& b) { return a.str() == b; }
 
 private:
   static const OdString& empty();
