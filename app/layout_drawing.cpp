@@ -3,52 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "mtext/draw.h"
 #include "platform/sdk/OdGiRecorder.h"
 #include "platform/sdk/OdGiSvgWriter.h"
 
 namespace cadtext {
 namespace {
-
-constexpr double stack_text_scale = 0.7;
-
-void draw_run(OdGiRecorder& gi, double x, double y, const OdGiTextStyle& style, const std::u16string& text) {
-  if (text.empty()) return;
-  gi.text(OdGePoint3d(x, y, 0.0), OdGeVector3d::kZAxis, OdGeVector3d::kXAxis, text.c_str(),
-          static_cast<std::int32_t>(text.size()), true, &style);
-}
-
-void draw_line(OdGiRecorder& gi, double x0, double y0, double x1, double y1) {
-  const OdGePoint3d points[] = {{x0, y0, 0.0}, {x1, y1, 0.0}};
-  gi.polyline(2, points);
-}
-
-// Upper text above the line, lower below; a bar for "/", a slash for "#".
-void draw_stack(OdGiRecorder& gi, const mtext::geom_stack& s) {
-  OdGiTextStyle style = s.format.style;
-  const double h = s.format.height;
-  style.setTextSize(stack_text_scale * h);
-  const double width = s.geometry.advance;
-  if (s.kind == mtext::stack_diagonal) {
-    draw_run(gi, s.x, s.y + 0.45 * h, style, s.upper);
-    draw_run(gi, s.x + s.upper_geometry.advance, s.y - 0.1 * h, style, s.lower);
-    draw_line(gi, s.x + s.upper_geometry.advance - 0.1 * h, s.y - 0.15 * h,
-              s.x + s.upper_geometry.advance + 0.1 * h, s.y + 1.0 * h);
-    return;
-  }
-  draw_run(gi, s.x + (width - s.upper_geometry.advance) * 0.5, s.y + 0.6 * h, style, s.upper);
-  draw_run(gi, s.x + (width - s.lower_geometry.advance) * 0.5, s.y - 0.35 * h, style, s.lower);
-  if (s.kind == mtext::stack_slash) draw_line(gi, s.x, s.y + 0.45 * h, s.x + width, s.y + 0.45 * h);
-}
-
-// A run's colour: its index or true colour; an unset colour draws in the
-// foreground.
-void set_run_color(OdGiRecorder& gi, const mtext::color& c) {
-  OdCmEntityColor color;
-  if (c.kind == 0 && c.index > 0 && c.index < 256) color.setColorIndex(c.index);
-  else if (c.kind == 1 && c.rgb != 0xFFFFFFFFu) color.setRGB((c.rgb >> 16) & 0xFF, (c.rgb >> 8) & 0xFF, c.rgb & 0xFF);
-  else color.setColorIndex(7);
-  gi.setTrueColor(color);
-}
 
 void draw_box(OdGiRecorder& gi, double left, double bottom, double right, double top) {
   const OdGePoint3d points[] = {{left, bottom, 0.0}, {right, bottom, 0.0}, {right, top, 0.0},
@@ -86,15 +46,7 @@ void draw_boxes(OdGiRecorder& gi, const mtext::geom_multitext& text) {
 
 void write_layout_svg(std::ostream& out, const mtext::geom_multitext& text, bool boxes) {
   OdGiRecorder gi;
-  for (const mtext::geom_part& p : text.parts) {
-    set_run_color(gi, p.part().format.color);
-    if (p.type() == mtext::string_type) {
-      const auto& word = mtext::part_cast<mtext::string>(p.part());
-      draw_run(gi, p.x, p.y, word.format.style, word.text);
-    } else if (p.type() == mtext::stack_type) {
-      draw_stack(gi, dynamic_cast<const mtext::geom_stack&>(p));
-    }
-  }
+  mtext::draw(text, gi, gi, OdCmEntityColor::fromIndex(7));
   if (boxes) draw_boxes(gi, text);
   od_gi_write_svg(out, gi.primitives());
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "mtext/draw.h"
 #include "mtext/layout.h"
 #include "mtext/parse.h"
 #include "mtext/serialize.h"
@@ -33,24 +34,45 @@ std::vector<double> column_heights(const OdDbMText& object) {
 }
 
 // Sizes multiline text objects by laying them out.
+// The left and right ends of the widest extent of the lines that hold parts.
+struct line_span {
+  double left = 0.0, right = 0.0;
+};
+
+line_span span_of_lines(const geom_multitext& text) {
+  line_span span;
+  bool any = false;
+  for (const line_record& line : text.lines) {
+    if (line.end == line.begin) continue;
+    span.left = any ? std::min(span.left, line.x) : line.x;
+    span.right = any ? std::max(span.right, line.x + line.advance) : line.x + line.advance;
+    any = true;
+  }
+  return span;
+}
+
 class layout_provider : public OdDbMTextLayoutProvider {
 public:
   bool measure(const OdDbMText& object, od_mtext_extents& extents) const override {
     const geom_multitext text = decode(OdSmartPtr<OdDbMText>(const_cast<OdDbMText*>(&object)));
-    double left = 0.0, right = 0.0;
-    bool any = false;
-    for (const line_record& line : text.lines) {
-      if (line.end == line.begin) continue;
-      left = any ? std::min(left, line.x) : line.x;
-      right = any ? std::max(right, line.x + line.advance) : line.x + line.advance;
-      any = true;
-    }
-    extents.width = any ? right - left : 0.0;
+    const line_span span = span_of_lines(text);
+    extents.width = span.right - span.left;
     extents.height = 0.0;
     for (const column_record& column : text.columns) extents.height = std::max(extents.height, column.height);
     if (text.columns.size() > 1)
       extents.width = static_cast<double>(text.columns.size()) * text.info.column_width +
                        static_cast<double>(text.columns.size() - 1) * text.info.gutter;
+    return true;
+  }
+
+  // The box the object's size describes starts at the lines' left end.
+  bool draw(const OdDbMText& object, OdGiWorldDraw& worldDraw, const OdGeMatrix3d& toWorld) const override {
+    const geom_multitext text = decode(OdSmartPtr<OdDbMText>(const_cast<OdDbMText*>(&object)));
+    const double left = text.columns.size() > 1 ? 0.0 : span_of_lines(text).left;
+    OdGiGeometry& geometry = worldDraw.geometry();
+    geometry.pushModelTransform(toWorld * OdGeMatrix3d::translation(OdGeVector3d(-left, 0.0, 0.0)));
+    mtext::draw(text, worldDraw, geometry, object.color());
+    geometry.popModelTransform();
     return true;
   }
 };

@@ -250,6 +250,8 @@ void OdDbMText::setDatabaseDefaults(OdDbDatabase* database) {
 // Until the text library draws the laid-out text, each plain line is one
 // left-aligned run below the top-left corner.
 bool OdDbMText::subWorldDraw(OdGiWorldDraw* worldDraw) const {
+  if (const OdDbMTextLayoutProvider* provider = odDbMTextLayoutProvider())
+    if (provider->draw(*this, *worldDraw, textToWorld(top_left_for(m_attachment)))) return true;
   const OdGiTextStyle style = giEntityTextStyle(m_style, database(), m_textHeight);
   const OdGeMatrix3d m = textToWorld(top_left_for(m_attachment));
   const double pitch = m_textHeight * fallback_line_pitch * m_spacingFactor;

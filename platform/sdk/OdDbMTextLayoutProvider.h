@@ -8,6 +8,8 @@
 #pragma once
 
 class OdDbMText;
+class OdGiWorldDraw;
+class OdGeMatrix3d;
 
 // The laid-out size of a multiline text, in drawing units.
 struct od_mtext_extents {
@@ -21,6 +23,12 @@ public:
   // Lays out `mtext` (contents, style, height, width, columns, line spacing)
   // and returns true with its size, or false to let the fallback answer.
   virtual bool measure(const OdDbMText& mtext, od_mtext_extents& extents) const = 0;
+  // Draws `mtext` as laid out, `toWorld` taking the top-left corner of its
+  // laid-out box to the drawing; false lets the fallback draw plain lines.
+  virtual bool draw(const OdDbMText& mtext, OdGiWorldDraw& worldDraw, const OdGeMatrix3d& toWorld) const {
+    (void)mtext, (void)worldDraw, (void)toWorld;
+    return false;
+  }
 };
 
 // Installs the process-wide provider (null removes it) and returns the one
