@@ -393,15 +393,18 @@ private:
       }
     }
     if (depth != 0 || p + 1 >= end_) return false;
-    append_field(OdString(code_begin, static_cast<int>(p - code_begin)));
+    append_field(OdString(cur_, static_cast<int>(p + 2 - cur_)));
     cur_ = p + 2;
     return true;
   }
 
-  void append_field(const OdString& code) {
+  // The code goes to the field object with its markers, which the object
+  // strips: a code that starts and ends with fields of its own would
+  // otherwise lose their markers instead.
+  void append_field(const OdString& code_with_markers) {
     OdDbFieldPtr object = OdDbField::createObject();
     object->setEvaluationOption(field_evaluation_all);
-    object->setFieldCode(code, 0, nullptr);
+    object->setFieldCode(code_with_markers, 0, nullptr);
     if (OdDbDatabase* database = field_database())
       object->evaluate(field_evaluation_all, database);
     push(new field(top(), object));

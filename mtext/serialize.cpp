@@ -47,6 +47,21 @@ void write_braces(std::u16string& out, std::uint32_t group, std::uint32_t level)
   else if (group == 2 && level == 1) out += u"}{";
 }
 
+constexpr std::u16string_view shape_extension = u".shx";
+
+bool has_shape_extension(std::u16string_view name) {
+  return name.size() >= shape_extension.size() &&
+         name.substr(name.size() - shape_extension.size()) == shape_extension;
+}
+
+// The reader adds ".shx" to a name without it, so the extension is left out
+// only where the reader puts it back.
+std::u16string shape_file_code_name(const std::u16string& name) {
+  if (!has_shape_extension(name)) return name;
+  const std::u16string_view stem = std::u16string_view(name).substr(0, name.size() - shape_extension.size());
+  return stem.empty() || has_shape_extension(stem) ? name : std::u16string(stem);
+}
+
 void write_font(std::u16string& out, const format::string_partial& p, const format::string& f,
                 const format::string& running) {
   format::font_change font = p.font;
@@ -56,9 +71,7 @@ void write_font(std::u16string& out, const format::string_partial& p, const form
     font = {in_force.name.str(), ttf.pitchAndFamily(), ttf.charSet(), in_force.shx ? 1 : 0};
   }
   if (font.kind == 1) {
-    std::u16string name = font.name.str();
-    if (name.size() >= 4) name.resize(name.size() - 4);  // the reader adds ".shx" back
-    out += u"\\F" + name + u"|c";
+    out += u"\\F" + shape_file_code_name(font.name.str()) + u"|c";
     write_integer(out, font.charset);
     out += u';';
     return;

@@ -55,7 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
         structure_case{u"\\f", "\"\\f\""},
         structure_case{u"%<\\AcVar Date>%", "%<\\AcVar Date>%"},
         structure_case{u"a%<\\AcExpr (%<\\AcVar X>%+1)>%b", "\"a\"|%<\\AcExpr (%<\\AcVar X>%+1)>%|\"b\""},
-        structure_case{u"%<open", "\"%<open\""}));
+        structure_case{u"%<open", "\"%<open\""},
+        // A code that starts and ends with fields of its own keeps their markers.
+        structure_case{u"%<%<\\AcVar A>%-%<\\AcVar B>%>%", "%<%<\\AcVar A>%-%<\\AcVar B>%>%"}));
 
 // Codes start new parts even when nothing changed; merging joins them again.
 TEST(Parse, RangeFormDoesNotMergeNeighbours) {

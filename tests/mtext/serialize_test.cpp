@@ -45,6 +45,9 @@ INSTANTIATE_TEST_SUITE_P(
                        "\\pxi0,l0,r0,b0,a0;{\\fTimes|b0|i0|c0|p0;\\La}{\\Lb}"},
         roundtrip_case{u"{\\fArial|b1|i0|c0|p34;x}", "\\pxi0,l0,r0,b0,a0;{\\fArial|b1|i0|c0|p34;x}"},
         roundtrip_case{u"{\\Fromans;x}", "\\pxi0,l0,r0,b0,a0;{\\Fromans|c0;x}"},
+        // The reader adds ".shx" only to a name without it, so such names go whole.
+        roundtrip_case{u"{\\F.shx.shx;x{\\Fa.shx.shx;y}}",
+                       "\\pxi0,l0,r0,b0,a0;{\\F.shx.shx|c0;x\\Fa.shx.shx|c0;y}"},
         roundtrip_case{u"{\\C1;r}{\\c255;b}", "\\pxi0,l0,r0,b0,a0;{\\C1;r\\c255;b}"},
         roundtrip_case{u"{\\W0.8;\\Q15;\\T1.2;x}", "\\pxi0,l0,r0,b0,a0;{\\W0.8;\\Q15;\\T1.2;x}"},
         roundtrip_case{u"{\\O\\H0.333333333x;x}", "\\pxi0,l0,r0,b0,a0;{\\H0.333333x;\\Ox}"},
@@ -107,6 +110,14 @@ TEST(Serialize, StackInTheBaseFormatOpensOnlyTheStackGroup) {
   multitext text;
   text.parts.push_back(new stack(base_format(), u"1", u"2", stack_slash));
   EXPECT_EQ(written(text), "\\A1;\\pxi0,l0,r0,b0,a0;{\\H0.7x;\\S1/2;}");
+}
+
+TEST(Serialize, ShapeFileWithoutExtensionKeepsItsName) {
+  format::string f = base_format();
+  format::set_shape_file(f.style, OdString(u"romans"));
+  multitext text;
+  text.parts.push_back(new string(f, u"x"));
+  EXPECT_EQ(written(text), "\\pxi0,l0,r0,b0,a0;{\\Fromans|c0;x}");
 }
 
 TEST(Serialize, NonExtendedLengthsAreDividedByTheScale) {
