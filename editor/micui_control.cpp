@@ -105,7 +105,8 @@ void control::draw_tree(OdGiViewportDraw& vd) {
 
 // Asked at the control's origin, before its own transform is pushed.
 void control::follow_pixel_size(OdGiViewportDraw& vd) {
-  const OdGePoint3d origin = vd.geometry().getModelToWorldTransform() * OdGePoint3d(position.x, position.y, 0.0);
+  const OdGeMatrix3d to_world = vd.geometry().getModelToWorldTransform();
+  const OdGePoint3d origin = to_world * OdGePoint3d(position.x, position.y, 0.0);
   const double now = vd.viewport().getPixelSize(origin);
   if (!differs(now, m_pixel_size)) return;
   m_pixel_size = now;
