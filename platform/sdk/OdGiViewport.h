@@ -26,4 +26,11 @@ public:
   // Screen pixels covered by one drawing unit at `point`, in x and y.
   virtual void getNumPixelsInUnitSquare(const OdGePoint3d& point, OdGePoint2d& pixelArea,
                                         bool includePerspective = true) const = 0;
+  // Drawing units covered by one screen pixel at `point` (along the screen's
+  // x): gadgets drawn in multiples of it keep their size on screen at any zoom.
+  double getPixelSize(const OdGePoint3d& point) const {
+    OdGePoint2d pixelArea;
+    getNumPixelsInUnitSquare(point, pixelArea);
+    return 1.0 / pixelArea.x;
+  }
 };

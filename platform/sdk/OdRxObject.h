@@ -139,6 +139,13 @@ public:                                                                  \
   static OdRxObjectPtr Class##_pseudoConstructor() { return Class::createObject(); }     \
   ODRX_DEFINE_RTTI_MEMBERS(Class, Parent, OdString::fromUtf8(#Class), DxfName, Class##_pseudoConstructor)
 
+// A concrete class whose runtime name is not its bare C++ name: a class
+// defined inside a namespace is named with its namespace ("ns::Class").
+#define ODRX_CONS_DEFINE_MEMBERS_ALTNAME(Class, Parent, Name)                             \
+  OdSmartPtr<Class> Class::createObject() { return OdRxObjectImpl<Class>::createObject(); } \
+  static OdRxObjectPtr Class##_pseudoConstructor() { return Class::createObject(); }     \
+  ODRX_DEFINE_RTTI_MEMBERS(Class, Parent, OdString(Name), u"", Class##_pseudoConstructor)
+
 // An abstract class: createObject throws.
 #define ODRX_NO_CONS_DEFINE_MEMBERS(Class, Parent)                                       \
   OdSmartPtr<Class> Class::createObject() { throw OdError(eNotImplemented); }            \
