@@ -60,12 +60,19 @@ std::size_t first_line_to_redo(const geom_multitext& text, position at) {
   return line;
 }
 
-// Replaces items [from, to) of `v` by `made`, moving the items after them with `move`.
+// Replaces items [from, to) of `v` by `made`, moving the items after them
+// with `move`. Items are overwritten where they can be, so that the tail is
+// shifted in memory only when the count changes.
 template <class T, class Move>
 void splice(std::vector<T>& v, std::size_t from, std::size_t to, const std::vector<T>& made, Move move) {
   for (std::size_t i = to; i < v.size(); ++i) move(v[i]);
-  v.erase(v.begin() + static_cast<long>(from), v.begin() + static_cast<long>(to));
-  v.insert(v.begin() + static_cast<long>(from), made.begin(), made.end());
+  const std::size_t overwritten = std::min(to - from, made.size());
+  const auto at = [&](std::size_t i) { return v.begin() + static_cast<long>(i); };
+  std::copy_n(made.begin(), overwritten, at(from));
+  if (made.size() > overwritten)
+    v.insert(at(from + overwritten), made.begin() + static_cast<long>(overwritten), made.end());
+  else
+    v.erase(at(from + overwritten), at(to));
 }
 
 }  // namespace
