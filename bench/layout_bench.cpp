@@ -9,6 +9,7 @@
 
 #include "mtext/convert.h"
 #include "mtext/layout.h"
+#include "mtext/relayout.h"
 #include "platform/sdk/OdBlockPool.h"
 
 namespace {
@@ -95,6 +96,23 @@ void BM_InsertOneCharacterAndDispose100k(benchmark::State& state) {
   }
 }
 
+// The same keystroke, laid out again from the line it changes.
+void BM_InsertOneCharacterAndRelayout100k(benchmark::State& state) {
+  mtext::geom_multitext text = large_text();
+  mtext::incremental_layout layout;
+  layout.dispose(text);
+  const mtext::position middle = text.size() / 2;
+  for (auto _ : state) {
+    mtext::geom_multitext typed = mtext::to_geom(u"x", base_format(), 2.5, finder());
+    text.insert(middle, typed);
+    layout.update(text, {middle, 0, 1});
+    state.PauseTiming();
+    text.erase(middle, 1, true);
+    layout.update(text, {middle, 1, 0});
+    state.ResumeTiming();
+  }
+}
+
 }  // namespace
 
 BENCHMARK(BM_DecodePlain1)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -103,3 +121,4 @@ BENCHMARK(BM_DecodePlain3)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::
 BENCHMARK(BM_DecodeFormatted3)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Dispose100k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InsertOneCharacterAndDispose100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InsertOneCharacterAndRelayout100k)->Unit(benchmark::kMillisecond);
