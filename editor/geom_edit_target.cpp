@@ -12,8 +12,8 @@ using mtext::marks::selection;
 
 geom_edit_target::geom_edit_target(geom_multitext& text, mtext::format::string default_format,
                                    const mtext::string_size_finder& finder,
-                                   const mtext::marks::letters_dictionary& dictionary)
-    : m_text(text), m_default_format(std::move(default_format)), m_finder(finder), m_dictionary(dictionary) {}
+                                   mtext::marks::letters_dictionary dictionary)
+    : m_text(text), m_default_format(std::move(default_format)), m_finder(finder), m_dictionary(std::move(dictionary)) {}
 
 std::vector<selection*> geom_edit_target::selections() {
   std::vector<selection*> result;

@@ -12,9 +12,9 @@ namespace editor {
 
 class geom_edit_target : public edit_target {
 public:
-  // Keeps references to the text, the finder and the dictionary; they must outlive it.
+  // Keeps references to the text and the finder; they must outlive it.
   geom_edit_target(mtext::geom_multitext& text, mtext::format::string default_format,
-                   const mtext::string_size_finder& finder, const mtext::marks::letters_dictionary& dictionary);
+                   const mtext::string_size_finder& finder, mtext::marks::letters_dictionary dictionary);
 
   const mtext::geom_multitext& text() const override { return m_text; }
   const mtext::format::string& default_format() const override { return m_default_format; }
@@ -34,7 +34,7 @@ private:
   mtext::geom_multitext& m_text;
   mtext::format::string m_default_format;
   const mtext::string_size_finder& m_finder;
-  const mtext::marks::letters_dictionary& m_dictionary;
+  mtext::marks::letters_dictionary m_dictionary;
 };
 
 }  // namespace editor

@@ -80,6 +80,8 @@ struct copy_row {
   std::u16string plain;
 };
 
+void PrintTo(const copy_row& row, std::ostream* os) { *os << mtext_test::utf8(row.content); }
+
 class CopyPlain : public testing::TestWithParam<copy_row> {};
 
 TEST_P(CopyPlain, WritesPlainTextAndContentOfTheSelections) {
@@ -141,6 +143,10 @@ struct paste_row {
   std::u16string expected;
 };
 
+void PrintTo(const paste_row& row, std::ostream* os) {
+  *os << mtext_test::utf8(row.target) << " <- " << mtext_test::utf8(row.plain);
+}
+
 class PasteText : public testing::TestWithParam<paste_row> {};
 
 TEST_P(PasteText, ReplacesEverySelection) {
@@ -161,6 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                     paste_row{u"a[bc]d", u"X", u"", {}, u"aX|d"},
                     paste_row{u"a|b|c", u"X", u"", {}, u"aX|bX|c"},
                     paste_row{u"|", u"p", u"m\\Pn", {true, false}, u"p|"},
-                    paste_row{u"|", u"p", u"m\\Pn", {}, u"m\\Pn|"}));
+                    paste_row{u"|", u"p", u"m\\Pn", {}, u"m\\Pn|"},
+                    paste_row{u"1.\ta|", u"b\n5.\tc\n", u"", {}, u"1.\tab\\P2.\tc\\P|"}));
 
 }  // namespace
