@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include "editor/clipboard.h"
+#include "editor/geom_edit_target.h"
+#include "mtext/layout.h"
+#include "mtext/serialize.h"
+#include "platform/win/memory_clipboard.h"
+#include "tests/mtext/describe.h"
+#include "tests/mtext/test_finder.h"
+
+namespace {
+
+using namespace mtext;
+using win::window_id;
+
+constexpr window_id editor_window{1};
+constexpr window_id other_program{2};
+
+// Content with selections written in it: "a[bc]d" selects bc, "ab|c" is a caret.
+geom_multitext marked(const std::u16string& content) {
+  geom_multitext text;
+  text.info.text_height = 1.0;
+  to_geom(text, mtext_test::parsed(content, mtext_test::base_format(1.0)), 1.0, mtext_test::fixed_finder());
+  std::vector<marks::selection> selections;
+  for (position i = 0; i < text.size();) {
+    const auto* word = dynamic_cast<const geom_word*>(&text.parts[i]);
+    const char16_t c = word ? word->character() : u'\0';
+    if (c != u'[' && c != u']' && c != u'|') { ++i; continue; }
+    text.erase(i, 1, false);
+    if (c == u']') selections.back() = marks::selection(selections.back().begin, i);
+    else selections.emplace_back(i, i);
+  }
+  marks::set_selections(selections, text.marks);
+  return text;
+}
+
+// The text back in the same notation; paragraph breaks as "\P", line breaks as "\n".
+std::u16string notation(const geom_multitext& text) {
+  std::u16string out;
+  const auto selections = marks::selections_of(text.marks);
+  for (position i = 0; i <= text.size(); ++i) {
+    for (const marks::selection* s : selections) {
+      if (s->empty() && s->begin == i) out += u'|';
+      else if (s->end == i && !s->empty()) out += u']';
+      else if (s->begin == i && !s->empty()) out += u'[';
+    }
+    if (i == text.size()) break;
+    const part& p = text.parts[i].part();
+    if (p.type() == new_paragraph_type) out += u"\\P";
+    else if (p.type() == new_line_type) out += u"\\n";
+    else serialize_raw(out, p, false);
+  }
+  return out;
+}
+
+struct editing {
+  explicit editing(const std::u16string& content) : text(marked(content)) {}
+  geom_multitext text;
+  mtext_test::fixed_finder finder;
+  editor::geom_edit_target target{text, mtext_test::base_format(1.0), finder, marks::letters_dictionary::english()};
+};
+
+void put(win::memory_clipboard& clipboard, win::clipboard_format format, const std::u16string& data) {
+  clipboard.open(other_program);
+  clipboard.setData(format, data);
+  clipboard.close();
+}
+
+TEST(Copy, EmptySelectionLeavesTheClipboardUntouched) {
+  win::memory_clipboard clipboard;
+  put(clipboard, win::CF_UNICODETEXT, u"old");
+  editing e(u"ab|c");
+  EXPECT_FALSE(editor::copy(e.text, e.target.default_format(), clipboard, editor_window));
+  clipboard.open(editor_window);
+  EXPECT_EQ(clipboard.getData(win::CF_UNICODETEXT), u"old");
+}
+
+struct copy_row {
+  std::u16string content;
+  std::u16string plain;
+};
+
+void PrintTo(const copy_row& row, std::ostream* os) { *os << mtext_test::utf8(row.content); }
+
+class CopyPlain : public testing::TestWithParam<copy_row> {};
+
+TEST_P(CopyPlain, WritesPlainTextAndContentOfTheSelections) {
+  win::memory_clipboard clipboard;
+  editing e(GetParam().content);
+  ASSERT_TRUE(editor::copy(e.text, e.target.default_format(), clipboard, editor_window));
+  EXPECT_FALSE(clipboard.openedBy());
+  clipboard.open(editor_window);
+  EXPECT_EQ(clipboard.getData(win::CF_UNICODETEXT), GetParam().plain);
+  const auto rich = clipboard.getData(editor::mtext_clipboard_format(clipboard));
+  ASSERT_TRUE(rich);
+  EXPECT_EQ(serialize_raw(mtext_test::parsed(*rich), true), GetParam().plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clipboard, CopyPlain,
+                         testing::Values(copy_row{u"x[a\\Pb\\Pc]y", u"a\r\nb\r\nc"},
+                                         copy_row{u"[a]b[c]", u"ac"},
+                                         copy_row{u"[a\\~b\tc]", u"a\\~b\tc"}));
+
+TEST(Copy, ClipboardHeldByAnotherOwnerFailsCopyAndPaste) {
+  win::memory_clipboard clipboard;
+  put(clipboard, win::CF_UNICODETEXT, u"old");
+  clipboard.open(other_program);
+  editing e(u"[ab]");
+  EXPECT_FALSE(editor::copy(e.text, e.target.default_format(), clipboard, editor_window));
+  EXPECT_FALSE(editor::paste(e.target, clipboard, editor_window, {}));
+  EXPECT_EQ(notation(e.text), u"[ab]");
+  EXPECT_EQ(clipboard.openedBy(), other_program);
+}
+
+TEST(Cut, CopiesThenDeletesTheSelection) {
+  win::memory_clipboard clipboard;
+  editing e(u"a[bc]d");
+  ASSERT_TRUE(editor::cut(e.target, clipboard, editor_window));
+  EXPECT_EQ(notation(e.text), u"a|d");
+  clipboard.open(editor_window);
+  EXPECT_EQ(clipboard.getData(win::CF_UNICODETEXT), u"bc");
+}
+
+TEST(Paste, ContentKeepsBoldAndColourOverPlainText) {
+  win::memory_clipboard clipboard;
+  editing source(u"[{\\fArial|b1|i0|c0|p34;\\C1;B}]");
+  ASSERT_TRUE(editor::copy(source.text, source.target.default_format(), clipboard, editor_window));
+  editing e(u"x|y");
+  ASSERT_TRUE(editor::paste(e.target, clipboard, editor_window, {}));
+  ASSERT_EQ(notation(e.text), u"xB|y");
+  const format::string& pasted = e.text.parts[1].part().format;
+  EXPECT_TRUE(pasted.style.ttfDecriptor().isBold());
+  EXPECT_EQ(pasted.color.kind, 0u);
+  EXPECT_EQ(pasted.color.index, 1u);
+  EXPECT_FALSE(e.text.parts[0].part().format.style.ttfDecriptor().isBold());
+}
+
+struct paste_row {
+  std::u16string target;
+  std::u16string plain;
+  std::u16string content;  // under "MText"; none when empty
+  editor::paste_options options;
+  std::u16string expected;
+};
+
+void PrintTo(const paste_row& row, std::ostream* os) {
+  *os << mtext_test::utf8(row.target) << " <- " << mtext_test::utf8(row.plain);
+}
+
+class PasteText : public testing::TestWithParam<paste_row> {};
+
+TEST_P(PasteText, ReplacesEverySelection) {
+  const paste_row& row = GetParam();
+  win::memory_clipboard clipboard;
+  put(clipboard, win::CF_UNICODETEXT, row.plain);
+  if (!row.content.empty()) put(clipboard, editor::mtext_clipboard_format(clipboard), row.content);
+  editing e(row.target);
+  ASSERT_TRUE(editor::paste(e.target, clipboard, editor_window, row.options));
+  EXPECT_EQ(notation(e.text), row.expected);
+  EXPECT_FALSE(clipboard.openedBy());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clipboard, PasteText,
+    testing::Values(paste_row{u"|", u"a\r\nb\r\nc", u"", {}, u"a\\Pb\\Pc|"},
+                    paste_row{u"x|", u"a\nb", u"", {true, true}, u"xa b|"},
+                    paste_row{u"a[bc]d", u"X", u"", {}, u"aX|d"},
+                    paste_row{u"a|b|c", u"X", u"", {}, u"aX|bX|c"},
+                    paste_row{u"|", u"p", u"m\\Pn", {true, false}, u"p|"},
+                    paste_row{u"|", u"p", u"m\\Pn", {}, u"m\\Pn|"},
+                    paste_row{u"1.\ta|", u"b\n5.\tc\n", u"", {}, u"1.\tab\\P2.\tc\\P|"}));
+
+}  // namespace
