@@ -1,5 +1,6 @@
 #include "mtext/parse.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -32,14 +33,28 @@ int hex_value(char16_t c) {
 
 constexpr std::uint32_t no_part = 0xFFFFFFFFu;
 
+// About how many parts a content makes, judged from its first few thousand
+// characters (a word and its blank make two parts, a code or group ends
+// one): growing the part vector as it fills would cost more than the guess.
+std::size_t expected_parts(const char16_t* begin, const char16_t* end) {
+  constexpr std::ptrdiff_t sample_size = 4096;
+  const std::ptrdiff_t size = end - begin;
+  const char16_t* sample_end = begin + std::min(size, sample_size);
+  std::size_t starts = 1;
+  for (const char16_t* c = begin; c != sample_end; ++c)
+    if (*c == u' ') starts += 2;
+    else if (*c == u'\\' || *c == u'{') ++starts;
+  return static_cast<std::size_t>(static_cast<double>(starts) * static_cast<double>(size) /
+                                  static_cast<double>(std::max<std::ptrdiff_t>(sample_end - begin, 1)));
+}
+
 class scanner {
 public:
   scanner(const char16_t* begin, const char16_t* end, const format::string& base,
           multitext& target, bool plain)
       : cur_(begin), end_(end), target_(target), plain_(plain) {
     target_ = multitext();
-    // About a part a word and one a blank: growing the vector costs more.
-    target_.parts.reserve(static_cast<std::size_t>(end - begin) / 4);
+    target_.parts.reserve(expected_parts(begin, end));
     formats_.push_back(base);
     current_paragraph_ = &target_.paragraph;
   }
@@ -480,16 +495,17 @@ private:
 
   // Every part goes in here, which remembers its kind: asking the last part
   // would cost a call on memory long gone cold.
-  void push(part* p) {
-    const std::uint32_t kind = p->type();
+  void push(part* p) { push(p, p->type()); }
+  void push(part* p, std::uint32_t kind) {
     target_.parts.push_back(p);
     last_kind_ = kind;
   }
   bool last_is(std::uint32_t kind) const { return last_kind_ == kind; }
 
-  void start_part(part* p) {
-    if (last_is(p->type())) neighbours_to_merge_ = true;
-    push(p);
+  template <class Part>
+  void start_part(Part* p) {
+    if (last_is(Part::kind_of_part)) neighbours_to_merge_ = true;
+    push(p, Part::kind_of_part);
   }
 
   bool read_ordinary_run() {
