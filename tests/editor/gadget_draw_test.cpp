@@ -8,23 +8,24 @@
 namespace {
 
 using namespace editor_test;
-using editor::backdrop;
 using kind = od_gi_primitive_kind;
 using mtext::marks::selection;
 
 TEST(GadgetDraw, BackdropColourLeansAwayFromTheView) {
+  const OdCmEntityColor mask(1, 2, 3);
   const struct {
-    backdrop in;
+    OdCmEntityColor view;
+    std::optional<OdCmEntityColor> mask;
     OdCmEntityColor expected;
   } rows[] = {
-      {{{255, 255, 255}}, {244, 244, 244}},
-      {{{0, 0, 0}}, {10, 10, 10}},
-      {{{200, 100, 90}}, {191, 95, 86}},      // 390: light
-      {{{128, 127, 127}}, {133, 132, 132}},   // 382: still dark
-      {{{255, 255, 255}, OdCmEntityColor(1, 2, 3)}, {1, 2, 3}},
+      {{255, 255, 255}, {}, {244, 244, 244}},
+      {{0, 0, 0}, {}, {10, 10, 10}},
+      {{200, 100, 90}, {}, {191, 95, 86}},     // 390: light
+      {{128, 127, 127}, {}, {133, 132, 132}},  // 382: still dark
+      {{255, 255, 255}, mask, mask},
   };
   for (const auto& r : rows) {
-    const OdCmEntityColor c = editor::backdrop_color(r.in);
+    const OdCmEntityColor c = editor::backdrop_color({r.view, r.mask, 1.0});
     EXPECT_TRUE(c == r.expected) << int(c.red()) << "," << int(c.green()) << "," << int(c.blue());
   }
 }
