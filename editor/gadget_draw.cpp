@@ -33,6 +33,14 @@ void set_fill(OdGiWorldDraw& wd, const OdCmEntityColor& colour, std::uint8_t alp
 
 }  // namespace
 
+backdrop backdrop_of(const OdDbMText& text, const OdCmEntityColor& view) {
+  backdrop b{view, std::nullopt, 1.0};
+  if (!text.backgroundFillOn()) return b;
+  b.mask = text.useBackgroundColorOn() ? view : text.getBackgroundFillColor();
+  b.mask_scale = text.getBackgroundScaleFactor();
+  return b;
+}
+
 OdCmEntityColor backdrop_color(const backdrop& b) {
   if (b.mask) return *b.mask;
   const OdCmEntityColor& v = b.view_color;

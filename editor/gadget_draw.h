@@ -19,6 +19,10 @@ struct backdrop {
   double mask_scale = 1.0;                    // the mask's border, in text heights
 };
 
+// The backdrop of `text` in a view of colour `view`: its mask fill when it
+// has one (the view's colour when the mask takes that), with its border.
+backdrop backdrop_of(const OdDbMText& text, const OdCmEntityColor& view);
+
 // The mask fill, or the view's colour moved a twenty-fourth of the way
 // towards black on light views and towards white on dark ones.
 OdCmEntityColor backdrop_color(const backdrop& b);

@@ -30,6 +30,25 @@ TEST(GadgetDraw, BackdropColourLeansAwayFromTheView) {
   }
 }
 
+TEST(GadgetDraw, AMaskFillIsTheBackdropWithItsBorder) {
+  const OdCmEntityColor view(0, 0, 0), fill(1, 2, 3);
+  const struct {
+    bool fill_on, use_view;
+    OdCmEntityColor expected;
+    double scale;
+  } rows[] = {{false, false, {10, 10, 10}, 1.0}, {true, false, fill, 2.0}, {true, true, view, 2.0}};
+  for (const auto& r : rows) {
+    OdDbMTextPtr text = OdDbMText::createObject();
+    text->setBackgroundFill(r.fill_on);
+    text->setUseBackgroundColor(r.use_view);
+    text->setBackgroundFillColor(fill);
+    text->setBackgroundScaleFactor(2.0);
+    const editor::backdrop b = editor::backdrop_of(*text, view);
+    EXPECT_TRUE(editor::backdrop_color(b) == r.expected) << r.fill_on << r.use_view;
+    EXPECT_EQ(b.mask_scale, r.scale);
+  }
+}
+
 TEST(GadgetDraw, BackdropCoversEachColumnWithItsMarginThenHighlightsEachLine) {
   const ExMTextEditablePtr e = editable(u"ab\\Pcd", {});
   const mtext::position last = e->text().size() - 1;
