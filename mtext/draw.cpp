@@ -64,10 +64,15 @@ OdCmEntityColor drawing_color(const color& c, const OdCmEntityColor& own) {
   return result;
 }
 
-void draw(const geom_multitext& text, OdGiCommonDraw& draw, OdGiGeometry& geometry, const OdCmEntityColor& own) {
+void set_drawing_color(OdGiSubEntityTraits& traits, const color& c, const OdCmEntityColor& own) {
+  traits.setTrueColor(drawing_color(c, own));
+}
+
+void draw(const geom_multitext& text, OdGiCommonDraw& draw, OdGiGeometry& geometry, const OdCmEntityColor& own,
+          color_rule rule) {
   const pen p{geometry};
   for (const geom_part& part : text.parts) {
-    draw.subEntityTraits().setTrueColor(drawing_color(part.part().format.color, own));
+    rule(draw.subEntityTraits(), part.part().format.color, own);
     if (part.type() == string_type) {
       const auto& word = part_cast<string>(part.part());
       p.run(part.x, part.y, word.format.style, word.text);

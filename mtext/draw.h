@@ -18,8 +18,14 @@ namespace mtext {
 // of the object that holds the text.
 OdCmEntityColor drawing_color(const color& c, const OdCmEntityColor& own);
 
+// Puts the colour a part draws in into the traits.
+using color_rule = void (*)(OdGiSubEntityTraits& traits, const color& c, const OdCmEntityColor& own);
+// The rule of drawing objects: always the true colour of drawing_color.
+void set_drawing_color(OdGiSubEntityTraits& traits, const color& c, const OdCmEntityColor& own);
+
 // Draws every part of `text`: words and stacks as text, underlines,
 // overlines and strike-throughs as lines, and the bar of a stack.
-void draw(const geom_multitext& text, OdGiCommonDraw& draw, OdGiGeometry& geometry, const OdCmEntityColor& own);
+void draw(const geom_multitext& text, OdGiCommonDraw& draw, OdGiGeometry& geometry, const OdCmEntityColor& own,
+          color_rule rule = set_drawing_color);
 
 }  // namespace mtext

@@ -43,6 +43,16 @@ OdResult odrxRegisterClass(OdRxClass* cls) {
   return inserted ? eOk : eDuplicateClassName;
 }
 
+OdResult odrxRegisterCustomClass(OdRxClass* cls, const OdRxCustomClassInfo& info) {
+  const OdResult result = odrxRegisterClass(cls);
+  if (result != eOk) return result;
+  cls->m_appName = info.appName;
+  cls->m_dwgVersion = info.dwgVersion;
+  cls->m_maintenanceVersion = info.maintenanceVersion;
+  cls->m_proxyFlags = info.proxyFlags;
+  return eOk;
+}
+
 bool odrxUnregisterClass(const OdString& name) { return class_dictionary().erase(name) > 0; }
 
 OdRxClass* odrxFindClass(const OdString& name) {

@@ -14,6 +14,7 @@
 
 class OdRxClass;
 class OdRxObject;
+struct OdRxCustomClassInfo;
 using OdRxObjectPtr = OdSmartPtr<OdRxObject>;
 using OdRxClassPtr = OdSmartPtr<OdRxClass>;
 
@@ -89,11 +90,30 @@ public:
   // Null for abstract classes.
   OdRxObjectPtr create() const { return m_constructor ? m_constructor() : OdRxObjectPtr(); }
 
+  // What a drawing file records about a custom class; empty for built-in ones.
+  const OdString& appName() const { return m_appName; }
+  int dwgVersion() const { return m_dwgVersion; }
+  int maintenanceVersion() const { return m_maintenanceVersion; }
+  int proxyFlags() const { return m_proxyFlags; }
+
 private:
+  friend OdResult odrxRegisterCustomClass(OdRxClass*, const OdRxCustomClassInfo&);
   OdString m_name;
   OdRxClass* m_parent;
   OdPseudoConstructor m_constructor;
   OdString m_dxfName;
+  OdString m_appName;
+  int m_dwgVersion = 0;
+  int m_maintenanceVersion = 0;
+  int m_proxyFlags = 0;
+};
+
+// The filing properties of a custom class.
+struct OdRxCustomClassInfo {
+  OdString appName;
+  int dwgVersion = 0;
+  int maintenanceVersion = 0;
+  int proxyFlags = 0;
 };
 
 // The class dictionary. Registering a name twice answers eDuplicateClassName
@@ -102,6 +122,9 @@ OdResult odrxRegisterClass(OdRxClass* cls);
 bool odrxUnregisterClass(const OdString& name);
 OdRxClass* odrxFindClass(const OdString& name);
 OdRxObjectPtr odrxCreateObject(const OdString& className);
+// Registers `cls` and, when that succeeds, gives it `info`; a duplicate
+// answers eDuplicateClassName and changes nothing.
+OdResult odrxRegisterCustomClass(OdRxClass* cls, const OdRxCustomClassInfo& info);
 
 template <class T>
 T* odCheckedCast(OdRxObject* object) {
