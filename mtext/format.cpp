@@ -42,7 +42,7 @@ font_in_force font_of(const OdGiTextStyle& style) {
   if (has_file && !has_face) {
     // A style may name its TrueType font by file only ("arial.ttf").
     if (!style.isShxFont() && odIsTrueTypeFileName(style.fileName()))
-      return {false, OdInternedName(odTrueTypeFamilyOfFile(style.fileName()))};
+      return {false, odTrueTypeFamilyOfFile(style.fileNameInterned())};
     return {true, style.fileNameInterned()};
   }
   if (has_face && !has_file) return {false, style.ttfDecriptor().typefaceInterned()};

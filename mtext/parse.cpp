@@ -530,11 +530,7 @@ private:
     part_cast<spaces>(target_.parts.back()).count += count;
   }
 
-  void append_space() {
-    if (first_ || !last_is(spaces_type))
-      start_part(new spaces(top(), 0));
-    ++part_cast<spaces>(target_.parts.back()).count;
-  }
+  void append_space() { append_spaces(1); }
 
   void append_to_word(char16_t c) {
     if (first_ || !last_is(string_type))

@@ -53,8 +53,8 @@ OdFontPtr odResolveFont(const OdGiTextStyle& style, OdDbDatabase* database);
 // ".otf", any letter case), not shapes.
 bool odIsTrueTypeFileName(const OdString& fileName);
 // The typeface a TrueType file holds: the family name of the file on the
-// font path, else the file's name without its extension.
-OdString odTrueTypeFamilyOfFile(const OdString& fileName);
+// font path, else the file's name without its extension. Found once per file.
+OdInternedName odTrueTypeFamilyOfFile(const OdInternedName& fileName);
 
 // The font that draws characters a shape font lacks.
 OdFont* odFallbackFont();

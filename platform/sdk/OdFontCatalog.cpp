@@ -199,8 +199,9 @@ bool odIsTrueTypeFileName(const OdString& fileName) {
   return extension == ".ttf" || extension == ".otf" || extension == ".ttc";
 }
 
-OdString odTrueTypeFamilyOfFile(const OdString& fileName) {
-  const std::string file = fileName.toUtf8();
+namespace {
+
+OdString family_of_file(const std::string& file) {
   const OdString stem = OdString::fromUtf8(fs::path(file).stem().string());
   OdFontPtr font;
   try {
@@ -215,6 +216,18 @@ OdString odTrueTypeFamilyOfFile(const OdString& fileName) {
                       lower(fs::path(file).filename().string()))
     return truetype->familyName();
   return stem;
+}
+
+}  // namespace
+
+OdInternedName odTrueTypeFamilyOfFile(const OdInternedName& fileName) {
+  // Formats compare fonts often; finding the file searches the font folders.
+  static std::map<const OdString*, OdInternedName> families;
+  const auto it = families.find(&fileName.str());
+  if (it != families.end()) return it->second;
+  const OdInternedName family(family_of_file(fileName.str().toUtf8()));
+  families.emplace(&fileName.str(), family);
+  return family;
 }
 
 OdFont* odFallbackFont() {
