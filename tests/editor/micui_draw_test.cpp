@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+#include <filesystem>
 #include <fstream>
+#include <numbers>
 #include <string>
 #include <type_traits>
 
@@ -133,7 +134,7 @@ TEST(MicuiDraw, ATreeDrawsWithinItsExtentsAndAsSvg) {
   EXPECT_TRUE(OdGePoint2d(box.maxPoint().x, box.maxPoint().y).isEqualTo(want.maxPoint()));
   // The turned sizer sticks out.
   EXPECT_NEAR(want.maxPoint().x, 55 + 10 * std::cos(std::numbers::pi / 6), 1e-9);
-  std::ofstream("micui-controls.svg") << od_gi_svg_document(drawn, {.margin = 0.05, .width_px = 480});
+  std::ofstream(std::filesystem::temp_directory_path() / "micui-controls.svg") << od_gi_svg_document(drawn, {.margin = 0.05, .width_px = 480});
 }
 
 }  // namespace

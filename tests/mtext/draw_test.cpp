@@ -12,21 +12,6 @@ namespace {
 
 using namespace mtext;
 
-TEST(Draw, ColoursFollowThePartsFormatOrTheObjectsOwn) {
-  const OdCmEntityColor own = OdCmEntityColor::fromIndex(3);
-  const struct {
-    color in;
-    OdCmEntityColor expected;
-  } cases[] = {
-      {{0, 1, 0}, OdCmEntityColor::fromIndex(1)},
-      {{0, 256, 0}, own},                      // by layer
-      {{0, 0, 0}, own},                        // by block
-      {{1, 0, 0xFFFFFFFFu}, own},              // a text object's own format: no colour of its own
-      {{1, 0, 0x0000FF}, OdCmEntityColor(0, 0, 255)},
-  };
-  for (const auto& c : cases) EXPECT_TRUE(drawing_color(c.in, own) == c.expected) << c.in.kind << "/" << c.in.index;
-}
-
 TEST(Draw, EachCharacterAtItsPlaceAndAnUnderlineUnderTheRun) {
   geom_multitext text;
   to_geom(text, mtext_test::parsed(u"a{\\L\\C1;bc}", mtext_test::base_format(1.0)), 1.0, mtext_test::fixed_finder());

@@ -58,13 +58,6 @@ TEST(Capture, TheLoserIsToldWhoTookIt) {
   EXPECT_EQ(capture.captureWindow(), window_id::none) << "a destroyed window loses the capture";
 }
 
-TEST(Cursor, SetAnswersThePreviousOne) {
-  memory_cursor cursor;
-  EXPECT_EQ(cursor.setCursor(cursor_id::ibeam), cursor_id::arrow);
-  EXPECT_EQ(cursor.setCursor(cursor_id::size_nwse), cursor_id::ibeam);
-  EXPECT_EQ(cursor.currentCursor(), cursor_id::size_nwse);
-}
-
 struct key_step {
   message_id message;
   virtual_key key;
