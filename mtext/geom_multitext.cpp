@@ -8,6 +8,11 @@
 
 namespace mtext {
 
+void change_span::add(position at, position unchanged_tail, position size) {
+  first = std::min(first, at);
+  tail = std::min({tail, unchanged_tail, size - first});
+}
+
 geom_multitext::geom_multitext() { paragraph.extended = true; }
 
 geom_multitext::geom_multitext(const geom_multitext& other)
@@ -18,7 +23,8 @@ geom_multitext::geom_multitext(const geom_multitext& other)
       columns(other.columns),
       marks(other.marks),
       snapshot_index(other.snapshot_index),
-      part_index(other.part_index) {
+      part_index(other.part_index),
+      changes_(other.changes_) {
   snapshot.refresh(parts);
 }
 
@@ -30,7 +36,8 @@ geom_multitext::geom_multitext(geom_multitext&& other) noexcept
       columns(std::move(other.columns)),
       marks(std::move(other.marks)),
       snapshot_index(std::move(other.snapshot_index)),
-      part_index(std::move(other.part_index)) {
+      part_index(std::move(other.part_index)),
+      changes_(other.changes_) {
   snapshot.refresh(parts);
   other.snapshot.refresh(other.parts);
 }
@@ -50,6 +57,8 @@ geom_multitext& geom_multitext::operator=(geom_multitext&& other) noexcept {
   marks = std::move(other.marks);
   snapshot_index = std::move(other.snapshot_index);
   part_index = std::move(other.part_index);
+  // A text replaced wholesale changed everywhere.
+  changes_ = change_span{0, 0};
   snapshot.refresh(parts);
   other.snapshot.refresh(other.parts);
   return *this;
@@ -85,7 +94,9 @@ geom_multitext& geom_multitext::insert(position at, geom_multitext& other) {
   shift_marks_for_insert(at, other.size());
   marks.transfer(marks.end(), other.marks);
   marks.sort([](const marks::mark& a, const marks::mark& b) { return a.begin < b.begin; });
+  const position count = other.size();
   parts.transfer(parts.begin() + at, other.parts);
+  changes_.add(at, size() - at - count, size());
   refresh_snapshot();
   other.refresh_snapshot();
   return *this;
@@ -123,6 +134,7 @@ geom_multitext& geom_multitext::erase(position at, position count, bool drop_emp
   if (count == to_the_end && at <= size()) count = size() - at;
   validate_range(at, count);
   parts.erase(parts.begin() + at, parts.begin() + at + count);
+  changes_.add(at, size() - at, size());
   shift_marks_for_erase(at, count);
   if (drop_empty) drop_empty_solids();
   refresh_snapshot();

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "mtext/geom_part.h"
@@ -53,6 +54,18 @@ struct column_record {
   double height = 0.0;  // from the top down to the bottom of the last line
 };
 
+// The stretch of parts that changed since the owner last took note: the
+// parts before `first` and the last `tail` parts are the same objects,
+// unchanged, as then. Re-layout and undo snapshots redo only the rest.
+struct change_span {
+  position first = to_the_end;
+  position tail = to_the_end;
+
+  bool empty() const { return first == to_the_end; }
+  // Joins a later change into this one, for a text of `size` parts now.
+  void add(position at, position unchanged_tail, position size);
+};
+
 class geom_multitext {
 public:
   geom_multitext();
@@ -77,6 +90,12 @@ public:
 
   position size() const { return static_cast<position>(parts.size()); }
 
+  // What changed since the last `take_changes`; insert and erase record
+  // themselves, a change of parts in place calls `touch`.
+  const change_span& changes() const { return changes_; }
+  change_span take_changes() { return std::exchange(changes_, change_span{}); }
+  void touch(position at, position count) { changes_.add(at, size() - at - count, size()); }
+
   // Takes the parts as they are now as the snapshot and resets the index
   // maps; every change of the part sequence ends with it.
   void refresh_snapshot();
@@ -92,6 +111,8 @@ public:
   part_snapshot snapshot;
 
 private:
+  change_span changes_;
+
   friend geom_multitext& to_geom(geom_multitext&, const multitext&, double, const string_size_finder&);
   // Moves `other`'s parts and marks to the end, leaving the snapshot to the
   // caller: building a text part by part then costs one snapshot, not one

@@ -154,6 +154,24 @@ TEST(Container, SnapshotFollowsEveryChange) {
   EXPECT_NE(&text.snapshot[0], &text.parts[0]) << "the snapshot is a copy";
 }
 
+// Two edits far apart join into one span from the first to the last.
+TEST(Container, ChangesSpanEveryEditSinceTheyWereTaken) {
+  geom_multitext text = chars(u"abcdefghij");
+  EXPECT_FALSE(text.take_changes().empty()) << "a text built anew changed everywhere";
+  EXPECT_TRUE(text.changes().empty());
+  text.insert(7, chars(u"xy"));  // abcdefgxyhij: 3 unchanged at the end
+  EXPECT_EQ(text.changes().first, 7u);
+  EXPECT_EQ(text.changes().tail, 3u);
+  text.erase(2, 1, true);  // abdefgxyhij
+  text.touch(10, 1);       // the last part changed in place
+  const change_span span = text.take_changes();
+  EXPECT_EQ(span.first, 2u);
+  EXPECT_EQ(span.tail, 0u);
+  text.erase(0, to_the_end, true);
+  EXPECT_EQ(text.changes().first, 0u);
+  EXPECT_EQ(text.changes().tail, 0u);
+}
+
 TEST(Container, LineWithoutItsBreak) {
   geom_multitext text;
   to_geom(text, mtext_test::parsed(u"ab\\Pcd", mtext_test::base_format(1.0)), 1.0, fixed_finder());
