@@ -32,6 +32,7 @@ template <class Part, class... Args>
 void append_measured(geom_multitext& target, const string_size_finder& finder, Args&&... args) {
   auto* p = new Part(std::forward<Args>(args)...);
   target.parts.push_back(p);
+  target.touch(target.size() - 1, 1);
   p->update_geometry(finder);
 }
 
