@@ -18,6 +18,11 @@ public:
 
   const mtext::geom_multitext& text() const override { return m_text; }
   const mtext::format::string& default_format() const override { return m_default_format; }
+  // For the editing operations that change parts or marks in other ways
+  // than the ones below (typing.h); they too go through insert and erase.
+  mtext::geom_multitext& text() { return m_text; }
+  const mtext::string_size_finder& finder() const { return m_finder; }
+  const mtext::marks::letters_dictionary& dictionary() const { return m_dictionary; }
 
   void erase_selections() override;
   void insert_parts(const mtext::multitext& parts) override;

@@ -26,15 +26,72 @@ double x_at(const mtext::geom_multitext& text, const mtext::line_record& line, m
 double line_top(const mtext::line_record& line) { return line.y + line.height; }
 double line_bottom(const mtext::line_record& line) { return line.y - std::fabs(line.descent); }
 
-// The line a caret at `at` stands on: the one holding the part after it, or
-// the last line at the end of the text.
 const mtext::line_record* line_of(const mtext::geom_multitext& text, mtext::position at) {
-  for (const mtext::line_record& line : text.lines)
-    if (at >= line.begin && at < line.end) return &line;
-  return text.lines.empty() ? nullptr : &text.lines.back();
+  const auto index = line_holding(text, at);
+  return index ? &text.lines[*index] : nullptr;
+}
+
+// How far y lies above or below the line; 0 on it.
+double vertical_distance(const mtext::line_record& line, double y) {
+  if (y > line_top(line)) return y - line_top(line);
+  if (y < line_bottom(line)) return line_bottom(line) - y;
+  return 0.0;
+}
+
+double horizontal_distance(const mtext::column_record& column, double x) {
+  if (x < column.x) return column.x - x;
+  if (x > column.x + column.width) return x - column.x - column.width;
+  return 0.0;
+}
+
+// The lines of the column nearest to x; all of them without columns.
+std::pair<std::size_t, std::size_t> lines_near(const mtext::geom_multitext& text, double x) {
+  if (text.columns.empty()) return {0, text.lines.size()};
+  const auto column = std::min_element(text.columns.begin(), text.columns.end(), [x](const auto& a, const auto& b) {
+    return horizontal_distance(a, x) < horizontal_distance(b, x);
+  });
+  std::size_t first = text.lines.size(), last = 0;
+  for (std::size_t i = 0; i < text.lines.size(); ++i)
+    if (text.lines[i].begin >= column->begin && text.lines[i].begin < column->end) {
+      first = std::min(first, i);
+      last = i + 1;
+    }
+  if (first >= last) return {0, text.lines.size()};
+  return {first, last};
 }
 
 }  // namespace
+
+std::optional<std::size_t> line_holding(const mtext::geom_multitext& text, mtext::position at) {
+  for (std::size_t i = 0; i < text.lines.size(); ++i)
+    if (at >= text.lines[i].begin && at < text.lines[i].end) return i;
+  if (text.lines.empty()) return std::nullopt;
+  return text.lines.size() - 1;
+}
+
+mtext::position position_on_line(const mtext::geom_multitext& text, std::size_t index, double x,
+                                 const std::function<bool(mtext::position)>& allowed) {
+  const mtext::line_record& line = text.lines.at(index);
+  // A wrapped line's end is the next line's begin, where the caret shows.
+  const mtext::position last = line.end == text.size() || line.end == line.begin ? line.end : line.end - 1;
+  mtext::position best = line.begin;
+  double best_distance = -1.0;
+  for (mtext::position at = line.begin; at <= last && at <= text.size(); ++at) {
+    if (allowed && !allowed(at)) continue;
+    const double distance = std::fabs(x_at(text, line, at) - x);
+    if (best_distance < 0.0 || distance < best_distance) best = at, best_distance = distance;
+  }
+  return best;
+}
+
+std::optional<mtext::position> position_at_point(const mtext::geom_multitext& text, const OdGePoint3d& point) {
+  if (text.lines.empty()) return std::nullopt;
+  const auto [first, last] = lines_near(text, point.x);
+  std::size_t nearest = first;
+  for (std::size_t i = first; i < last; ++i)
+    if (vertical_distance(text.lines[i], point.y) < vertical_distance(text.lines[nearest], point.y)) nearest = i;
+  return position_on_line(text, nearest, point.x);
+}
 
 std::vector<line_box> selection_boxes(const mtext::geom_multitext& text, mtext::position begin,
                                       mtext::position end) {

@@ -26,6 +26,13 @@ std::vector<const selection*> selections_of(const mark_vector& marks) {
   return found;
 }
 
+std::vector<selection*> selections_of(mark_vector& marks) {
+  std::vector<selection*> found;
+  for (mark& m : marks)
+    if (auto* s = dynamic_cast<selection*>(&m)) found.push_back(s);
+  return found;
+}
+
 void merge_selections(const std::vector<const selection*>& given, mark_vector& marks) {
   if (given.empty()) return;
   std::vector<const selection*> sorted = given;

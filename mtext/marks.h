@@ -115,5 +115,8 @@ void slide_selections(mark_vector& marks);
 
 // The selections among `marks`, in vector order.
 std::vector<const selection*> selections_of(const mark_vector& marks);
+// The same, to change in place; the pointers stay valid while parts are
+// inserted and erased (the vector owns the marks and only reorders them).
+std::vector<selection*> selections_of(mark_vector& marks);
 
 }  // namespace mtext::marks
