@@ -5,8 +5,7 @@
 #include "mtext/layout.h"
 #include "mtext/serialize.h"
 #include "platform/win/memory_clipboard.h"
-#include "tests/mtext/describe.h"
-#include "tests/mtext/test_finder.h"
+#include "tests/editor/caret_notation.h"
 
 namespace {
 
@@ -16,49 +15,8 @@ using win::window_id;
 constexpr window_id editor_window{1};
 constexpr window_id other_program{2};
 
-// Content with selections written in it: "a[bc]d" selects bc, "ab|c" is a caret.
-geom_multitext marked(const std::u16string& content) {
-  geom_multitext text;
-  text.info.text_height = 1.0;
-  to_geom(text, mtext_test::parsed(content, mtext_test::base_format(1.0)), 1.0, mtext_test::fixed_finder());
-  std::vector<marks::selection> selections;
-  for (position i = 0; i < text.size();) {
-    const auto* word = dynamic_cast<const geom_word*>(&text.parts[i]);
-    const char16_t c = word ? word->character() : u'\0';
-    if (c != u'[' && c != u']' && c != u'|') { ++i; continue; }
-    text.erase(i, 1, false);
-    if (c == u']') selections.back() = marks::selection(selections.back().begin, i);
-    else selections.emplace_back(i, i);
-  }
-  marks::set_selections(selections, text.marks);
-  return text;
-}
-
-// The text back in the same notation; paragraph breaks as "\P", line breaks as "\n".
-std::u16string notation(const geom_multitext& text) {
-  std::u16string out;
-  const auto selections = marks::selections_of(text.marks);
-  for (position i = 0; i <= text.size(); ++i) {
-    for (const marks::selection* s : selections) {
-      if (s->empty() && s->begin == i) out += u'|';
-      else if (s->end == i && !s->empty()) out += u']';
-      else if (s->begin == i && !s->empty()) out += u'[';
-    }
-    if (i == text.size()) break;
-    const part& p = text.parts[i].part();
-    if (p.type() == new_paragraph_type) out += u"\\P";
-    else if (p.type() == new_line_type) out += u"\\n";
-    else serialize_raw(out, p, false);
-  }
-  return out;
-}
-
-struct editing {
-  explicit editing(const std::u16string& content) : text(marked(content)) {}
-  geom_multitext text;
-  mtext_test::fixed_finder finder;
-  editor::geom_edit_target target{text, mtext_test::base_format(1.0), finder, marks::letters_dictionary::english()};
-};
+using editor_test::editing;
+using editor_test::notation;
 
 void put(win::memory_clipboard& clipboard, win::clipboard_format format, const std::u16string& data) {
   clipboard.open(other_program);
@@ -168,6 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
                     paste_row{u"a|b|c", u"X", u"", {}, u"aX|bX|c"},
                     paste_row{u"|", u"p", u"m\\Pn", {true, false}, u"p|"},
                     paste_row{u"|", u"p", u"m\\Pn", {}, u"m\\Pn|"},
-                    paste_row{u"1.\ta|", u"b\n5.\tc\n", u"", {}, u"1.\tab\\P2.\tc\\P|"}));
+                    paste_row{u"1.\ta|", u"b\n5.\tc\n", u"", {}, u"<1.\t>ab\\P<2.\t>c\\P|"}));
 
 }  // namespace
