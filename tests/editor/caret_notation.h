@@ -85,6 +85,7 @@ inline std::u16string notation(const mtext::geom_multitext& text) {
     const mtext::part& p = text.parts[i].part();
     if (p.type() == mtext::new_paragraph_type)
       out += mtext::part_cast<mtext::new_paragraph>(p).column_break ? u"\\N" : u"\\P";
+    else if (p.type() == mtext::new_line_type) out += u'\n';
     else mtext::serialize_raw(out, p, false);
   }
   return out;
