@@ -239,8 +239,9 @@ void delete_forward(geom_edit_target& target, bool by_word, unsigned count) {
 void replace_field(geom_edit_target& target, const mtext::marks::field& field, OdSmartPtr<OdDbField> object) {
   geom_multitext& text = target.text();
   const position begin = field.begin, end = field.end;
-  const mtext::format::string format =
-      begin < end ? text.parts[begin].part().format : mtext::format::insertion_format(text, target.default_format(), begin);
+  const mtext::format::string format = begin < end
+                                           ? text.parts[begin].part().format
+                                           : mtext::format::insertion_format(text, target.default_format(), begin);
   // A caret before the field stays before it; a selection of it selects the new one.
   std::vector<selection*> before, over;
   for (selection* s : mtext::marks::selections_of(text.marks)) {

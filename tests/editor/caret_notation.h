@@ -2,7 +2,7 @@
 // tests: "ab|c" is a caret, "a[bc]d" a selection whose head is its end,
 // "a[|bc]d" one whose head is its begin. A list label may be written inside
 // "<" and ">" ("<1.\t>item"); labels are recognised either way and always
-// written so. The rest is content: "\P" a paragraph break, "\N" a column
+// written so. So "[", "]", "|", "<" and ">" are never text. The rest is content: "\P" a paragraph break, "\N" a column
 // break, LF a line break, "%<\AcVar Date>%" a field (written back by its code).
 //
 // The text is laid out with the fixed-advance test font at height 1: every
