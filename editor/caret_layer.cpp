@@ -18,6 +18,7 @@ OdSmartPtr<caret_layer> caret_layer::create(ExMTextEditablePtr entity) {
 }
 
 bool caret_layer::subWorldDraw(OdGiWorldDraw* worldDraw) const {
+  switched = false;
   if (!visible) return true;
   worldDraw->subEntityTraits().setFillType(kOdGiFillNever);
   worldDraw->subEntityTraits().setTrueColor(colour);

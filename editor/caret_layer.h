@@ -23,6 +23,8 @@ public:
   OdGeMatrix3d transform;                               // entity plane to drawing
   OdCmEntityColor colour = OdCmEntityColor::fromIndex(7);
   bool visible = true;
+  // Set by the blink when it switches `visible`, cleared by each drawing.
+  mutable bool switched = false;
 
 protected:
   explicit caret_layer(ExMTextEditablePtr entity) : m_entity(std::move(entity)) {}

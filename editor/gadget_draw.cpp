@@ -57,8 +57,10 @@ OdGiDrawablePtr _gadget_draw::create(ExMTextEditablePtr entity, const backdrop& 
 }
 
 bool _gadget_draw::subWorldDraw(OdGiWorldDraw* worldDraw) const {
+  worldDraw->geometry().pushModelTransform(m_entity->planeToWorld());
   draw_backdrop(*worldDraw);
   draw_highlight(*worldDraw);
+  worldDraw->geometry().popModelTransform();
   return false;
 }
 

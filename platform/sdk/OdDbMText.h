@@ -110,6 +110,8 @@ public:
 
   // Baseline to world: origin `origin`, x along the direction, z along the normal.
   OdGeMatrix3d textToWorld(const OdGePoint3d& origin) const;
+  // The laid-out text's plane to world: origin at the box's top-left corner.
+  OdGeMatrix3d boxToWorld() const { return textToWorld(top_left_for(m_attachment)); }
   // The contents split into plain lines at paragraph and line breaks.
   std::vector<OdString> plainLines() const;
 

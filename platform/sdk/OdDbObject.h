@@ -10,9 +10,12 @@
 #include <map>
 
 #include "platform/sdk/OdDbObjectId.h"
+#include "platform/sdk/OdError.h"
 #include "platform/sdk/OdGiDrawable.h"
 
 class OdDbField;
+class OdDbDwgFiler;
+class OdDbDxfFiler;
 
 class OdDbObject : public OdGiDrawable {
   ODRX_DECLARE_MEMBERS(OdDbObject);
@@ -49,6 +52,13 @@ public:
   bool removeField(const OdString& name);
   // The names of the fields, in name order.
   std::vector<OdString> fieldNames() const;
+
+  // The object's own fields, as drawing files hold them; the base has none.
+  // A derived class files its fields after its base's.
+  virtual OdResult dwgInFields(OdDbDwgFiler*) { return eOk; }
+  virtual void dwgOutFields(OdDbDwgFiler*) const {}
+  virtual OdResult dxfInFields(OdDbDxfFiler*) { return eOk; }
+  virtual void dxfOutFields(OdDbDxfFiler*) const {}
 
   // Called by the database when the object is added.
   void setIdFromDatabase(const OdDbObjectId& id) { m_id = id; }

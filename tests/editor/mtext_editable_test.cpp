@@ -4,6 +4,7 @@
 
 #include "editor/mtext_editable.h"
 #include "platform/sdk/OdDbDatabase.h"
+#include "platform/sdk/OdDbFiler.h"
 #include "platform/sdk/OdGiRecorder.h"
 
 namespace {
@@ -69,8 +70,42 @@ TEST(MTextEditable, TakesTheTextsSettingsAndDrawsItsPartsWhereLaidOut) {
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_TRUE(runs[0]->traits.trueColor == OdCmEntityColor::fromIndex(1));
   EXPECT_TRUE(runs[1]->traits.trueColor == OdCmEntityColor(10, 20, 30));
-  EXPECT_DOUBLE_EQ(runs[1]->text->position.x, e->text().parts[1].x);
+  const OdGePoint3d drawn = e->planeToWorld() * OdGePoint3d(e->text().parts[1].x, e->text().parts[1].y, 0.0);
+  EXPECT_NEAR(runs[1]->text->position.x, drawn.x, 1e-9);
   EXPECT_GT(runs[1]->text->position.x, runs[0]->text->position.x);
+}
+
+}  // namespace
+
+namespace {
+
+// The filed state is the content and the text height, each kind of file in its order.
+TEST(MTextEditable, FilesItsContentAndHeight) {
+  OdDbDatabasePtr database = OdDbDatabase::createObject();
+  OdDbMTextPtr source = OdDbMText::createObject();
+  source->setDatabaseDefaults(database.get());
+  source->setContents(u"{\\C1;a}\\Pb");
+  source->setTextHeight(0.1 + 0.2);  // needs every digit
+  database->addEntity(source.get());
+  const ExMTextEditablePtr e = ExMTextEditable::createFrom(source);
+
+  OdDbDxfFiler dxf;
+  e->dxfOutFields(&dxf);
+  std::vector<int> codes;
+  for (const OdDxfTag& t : dxf.tags()) codes.push_back(t.code);
+  EXPECT_EQ(codes, (std::vector<int>{100, 71, 74}));
+  OdDbDwgFiler dwg;
+  e->dwgOutFields(&dwg);
+
+  for (const bool from_dxf : {true, false}) {
+    const ExMTextEditablePtr back = ExMTextEditable::createObject();
+    dxf.rewind();
+    dwg.rewind();
+    ASSERT_EQ(from_dxf ? back->dxfInFields(&dxf) : back->dwgInFields(&dwg), eOk);
+    EXPECT_EQ(back->textHeight(), 0.1 + 0.2);
+    EXPECT_EQ(back->currentContent(), e->currentContent());
+    EXPECT_EQ(back->text().size(), e->text().size());
+  }
 }
 
 }  // namespace
