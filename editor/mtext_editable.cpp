@@ -234,6 +234,8 @@ std::vector<mtext::marks::selection> ExMTextEditable::selections() const { retur
 
 void ExMTextEditable::endOperation(bool layout) {
   noteChanges();
+  // Cutting at several selections can leave carets on one spot.
+  mtext::marks::merge_selections(m_text.marks);
   std::vector<mtext::marks::selection> now = selections();
   const bool moved = !same_selections(now, m_previousSelections);
   if (moved && !now.empty()) {
