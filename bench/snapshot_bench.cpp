@@ -1,43 +1,18 @@
 // Undo snapshots of a formatted text of 100 000 parts: taking one after a
 // keystroke, the memory a thousand of them hold, and restoring one.
 //
-// Memory is counted by this program's global operator new and delete, which
-// add up the heap blocks' usable sizes while a snapshot is being taken: what
-// the snapshots and their shared tables hold, allocator rounding included.
-// They call malloc as the default ones do, so the other benchmarks' heap
-// figures are unchanged.
+// Memory is counted by heap_count while a snapshot is being taken: what the
+// snapshots and their shared tables hold, allocator rounding included.
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
 #include <chrono>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
 #include "bench/bench_text.h"
+#include "bench/heap_count.h"
 #include "editor/text_snapshot.h"
 #include "mtext/convert.h"
 #include "mtext/layout.h"
-
-namespace {
-
-bool counting = false;
-long long counted_bytes = 0;
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-  void* block = std::malloc(size ? size : 1);
-  if (!block) throw std::bad_alloc();
-  if (counting) counted_bytes += static_cast<long long>(malloc_usable_size(block));
-  return block;
-}
-void operator delete(void* block) noexcept {
-  if (counting && block) counted_bytes -= static_cast<long long>(malloc_usable_size(block));
-  std::free(block);
-}
-void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
 
 namespace {
 
@@ -92,20 +67,19 @@ void BM_ThousandSnapshotsHeld100k(benchmark::State& state) {
     editor::snapshot_tables tables;
     std::vector<editor::text_snapshot> history;
     history.reserve(edits + 1);
-    counted_bytes = 0;
-    counting = true;
+    bench::heap_count::start();
     history.push_back(editor::take_snapshot(tables, text));
-    counting = false;
-    first = static_cast<double>(counted_bytes);
+    bench::heap_count::pause();
+    first = static_cast<double>(bench::heap_count::bytes());
     for (int i = 0; i < edits; ++i) {
       mtext::geom_multitext typed = mtext::to_geom(u"x", base_format(), 2.5, finder());
       text.insert(text.size() / 2, typed);
-      counting = true;
+      bench::heap_count::resume();
       history.push_back(editor::take_snapshot(tables, text, history.back(), text.take_changes()));
-      counting = false;
+      bench::heap_count::pause();
     }
     // The history's own vector holds the snapshot objects.
-    held = static_cast<double>(counted_bytes) + static_cast<double>(history.size() * sizeof(editor::text_snapshot));
+    held = static_cast<double>(bench::heap_count::bytes()) + static_cast<double>(history.size() * sizeof(editor::text_snapshot));
     accounted = static_cast<double>(tables.bytes() + history.size() * sizeof(editor::text_snapshot));
     for (const editor::text_snapshot& s : history) accounted += static_cast<double>(s.added_bytes());
     table_bytes = static_cast<double>(tables.bytes());

@@ -4,7 +4,8 @@ namespace editor {
 
 edit_state edit_history::capture(ExMTextEditable& entity) {
   const mtext::change_span since_base = entity.takeSnapshotChanges();
-  m_base = m_base ? take_snapshot(m_tables, entity.text(), *m_base, since_base) : take_snapshot(m_tables, entity.text());
+  m_base = m_base ? take_snapshot(m_tables, entity.text(), *m_base, since_base, renumber_on_restore)
+                  : take_snapshot(m_tables, entity.text(), renumber_on_restore);
   return {entity.columns(), entity.textHeight(), entity.textStyle(), *m_base};
 }
 

@@ -193,11 +193,13 @@ void ExMTextEditable::restoreText(mtext::geom_multitext text) {
   m_text = std::move(text);
   m_text.info = info;
   applyColumnSettings();
+  m_target->update_numbering();  // snapshots may leave list numbers out
   m_text.take_changes();
   m_laidOut = false;
   m_textChanged = true;
   m_layoutNeeded = true;
   m_snapshotChanges = mtext::change_span{};
+  m_listsChanged = false;
   relayout(true);
 }
 
@@ -209,8 +211,9 @@ mtext::change_span ExMTextEditable::takeSnapshotChanges() {
 void ExMTextEditable::noteChanges() {
   const mtext::change_span changes = m_text.take_changes();
   if (changes.empty()) return;
-  m_layoutChanges.add(changes.first, changes.tail, m_text.size());
-  m_snapshotChanges.add(changes.first, changes.tail, m_text.size());
+  m_layoutChanges.add(changes, m_text.size());
+  m_snapshotChanges.add(changes, m_text.size());
+  m_listsChanged = m_listsChanged || changes.paragraphs;
   markTextChanged();
 }
 
@@ -243,9 +246,13 @@ void ExMTextEditable::endOperation(bool layout) {
     m_currentParagraph = mtext::format::current_paragraph_format(m_text, now.front());
   }
   m_previousSelections = std::move(now);
-  if (layout) {
+  // Numbering reads every list; only breaks and labels can change one.
+  if (layout && m_listsChanged) {
     m_target->update_numbering();
     noteChanges();
+    m_listsChanged = false;
+  }
+  if (layout) {
     if (!m_deferredUpdate) relayout(false);
   }
   if (moved || layout)

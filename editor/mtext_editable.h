@@ -169,7 +169,8 @@ private:
   mtext::change_span m_layoutChanges;
   mtext::position m_laidOutSize = 0;
   bool m_laidOut = false;
-  mtext::change_span m_snapshotChanges{0, 0};
+  mtext::change_span m_snapshotChanges{0, 0, true};
+  bool m_listsChanged = true;
 
   editor::editable_listener* m_listeners[2] = {nullptr, nullptr};
   std::vector<mtext::marks::selection> m_previousSelections;

@@ -64,7 +64,7 @@ std::size_t mark_bytes(const marks::mark& m) {
 }  // namespace
 
 text_snapshot take_snapshot(snapshot_tables& tables, const geom_multitext& text, const text_snapshot& base,
-                            const change_span& since_base) {
+                            const change_span& since_base, list_numbers list_numbers) {
   if (since_base.empty() && text.size() != base.size())
     throw std::invalid_argument("editor::take_snapshot: the text changed size yet records no change");
   const position first = since_base.empty() ? text.size() : since_base.first;
@@ -85,11 +85,13 @@ text_snapshot take_snapshot(snapshot_tables& tables, const geom_multitext& text,
                        text.info.column_heights.capacity() * sizeof(double);
   }
 
-  if (base.m_marks && std::equal(base.m_marks->begin(), base.m_marks->end(), text.marks.begin(),
-                                 text.marks.end(), same_mark)) {
+  marks::mark_vector kept;
+  for (const marks::mark& m : text.marks)
+    if (list_numbers == keep_list_numbers || !dynamic_cast<const marks::numbering*>(&m)) kept.push_back(m.clone());
+  if (base.m_marks && std::equal(base.m_marks->begin(), base.m_marks->end(), kept.begin(), kept.end(), same_mark)) {
     s.m_marks = base.m_marks;
   } else {
-    auto copy = std::make_shared<const marks::mark_vector>(text.marks);
+    auto copy = std::make_shared<const marks::mark_vector>(std::move(kept));
     s.m_added_bytes += shared_bytes<marks::mark_vector> + copy->size() * sizeof(void*);
     for (const marks::mark& m : *copy) s.m_added_bytes += mark_bytes(m);
     s.m_marks = std::move(copy);
@@ -97,8 +99,8 @@ text_snapshot take_snapshot(snapshot_tables& tables, const geom_multitext& text,
   return s;
 }
 
-text_snapshot take_snapshot(snapshot_tables& tables, const geom_multitext& text) {
-  return take_snapshot(tables, text, text_snapshot(), change_span{0, 0});
+text_snapshot take_snapshot(snapshot_tables& tables, const geom_multitext& text, list_numbers list_numbers) {
+  return take_snapshot(tables, text, text_snapshot(), change_span{0, 0}, list_numbers);
 }
 
 void restore(const text_snapshot& snapshot, const snapshot_tables& tables, geom_multitext& text) {

@@ -33,6 +33,12 @@
 
 namespace editor {
 
+// Whether a snapshot keeps the marks of list numbers. They follow from the
+// parts, so a history that numbers the lists again after each restore can
+// leave them out: a long list then costs a snapshot nothing.
+enum class list_numbers { keep_list_numbers, renumber_on_restore };
+using enum list_numbers;
+
 class text_snapshot {
 public:
   // The empty text.
@@ -53,7 +59,7 @@ private:
   };
 
   friend text_snapshot take_snapshot(snapshot_tables&, const mtext::geom_multitext&, const text_snapshot&,
-                                     const mtext::change_span&);
+                                     const mtext::change_span&, list_numbers);
   friend void restore(const text_snapshot&, const snapshot_tables&, mtext::geom_multitext&);
 
   cell_sequence m_cells;
@@ -66,9 +72,10 @@ private:
 // `since_base`. Throws std::invalid_argument when the span does not fit the
 // sizes of `base` and `text`.
 text_snapshot take_snapshot(snapshot_tables& tables, const mtext::geom_multitext& text, const text_snapshot& base,
-                            const mtext::change_span& since_base);
+                            const mtext::change_span& since_base, list_numbers list_numbers = keep_list_numbers);
 // A snapshot of the whole text, the first of a history.
-text_snapshot take_snapshot(snapshot_tables& tables, const mtext::geom_multitext& text);
+text_snapshot take_snapshot(snapshot_tables& tables, const mtext::geom_multitext& text,
+                            list_numbers list_numbers = keep_list_numbers);
 
 // Replaces the parts, paragraph format, conversion parameters and marks of
 // `text` by the snapshot's, taken with `tables`; lines and columns are left

@@ -8,9 +8,18 @@
 
 namespace mtext {
 
-void change_span::add(position at, position unchanged_tail, position size) {
+void change_span::add(position at, position unchanged_tail, position size, bool paragraphs_changed) {
   first = std::min(first, at);
   tail = std::min({tail, unchanged_tail, size - first});
+  paragraphs = paragraphs || paragraphs_changed;
+}
+
+bool geom_multitext::has_paragraphs(position at, position count) const {
+  for (position i = at; i < at + count && i < size(); ++i)
+    if (parts[i].type() == new_paragraph_type) return true;
+  for (const marks::mark& m : marks)
+    if (m.begin < at + count && at < m.end && dynamic_cast<const marks::numbering*>(&m)) return true;
+  return false;
 }
 
 geom_multitext::geom_multitext() { paragraph.extended = true; }
@@ -58,7 +67,7 @@ geom_multitext& geom_multitext::operator=(geom_multitext&& other) noexcept {
   snapshot_index = std::move(other.snapshot_index);
   part_index = std::move(other.part_index);
   // A text replaced wholesale changed everywhere.
-  changes_ = change_span{0, 0};
+  changes_ = change_span{0, 0, true};
   snapshot.refresh(parts);
   other.snapshot.refresh(other.parts);
   return *this;
@@ -92,11 +101,15 @@ geom_multitext& geom_multitext::insert(position at, geom_multitext& other) {
   if (at > size()) throw std::invalid_argument("geom_multitext::insert: invalid position");
   other.shift_marks_for_insert(0, at);
   shift_marks_for_insert(at, other.size());
-  marks.transfer(marks.end(), other.marks);
-  marks.sort([](const marks::mark& a, const marks::mark& b) { return a.begin < b.begin; });
+  // Shifting keeps the marks in order; only marks coming in need a place.
+  if (!other.marks.empty()) {
+    marks.transfer(marks.end(), other.marks);
+    marks.sort([](const marks::mark& a, const marks::mark& b) { return a.begin < b.begin; });
+  }
   const position count = other.size();
+  const bool paragraphs = other.has_paragraphs(0, count);
   parts.transfer(parts.begin() + at, other.parts);
-  changes_.add(at, size() - at - count, size());
+  changes_.add(at, size() - at - count, size(), paragraphs);
   refresh_snapshot();
   other.refresh_snapshot();
   return *this;
@@ -133,8 +146,9 @@ void geom_multitext::drop_empty_solids() {
 geom_multitext& geom_multitext::erase(position at, position count, bool drop_empty) {
   if (count == to_the_end && at <= size()) count = size() - at;
   validate_range(at, count);
+  const bool paragraphs = has_paragraphs(at, count);
   parts.erase(parts.begin() + at, parts.begin() + at + count);
-  changes_.add(at, size() - at, size());
+  changes_.add(at, size() - at, size(), paragraphs);
   shift_marks_for_erase(at, count);
   if (drop_empty) drop_empty_solids();
   refresh_snapshot();

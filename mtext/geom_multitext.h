@@ -60,10 +60,16 @@ struct column_record {
 struct change_span {
   position first = to_the_end;
   position tail = to_the_end;
+  // A paragraph break or a list label came, went or changed: the lists may
+  // need numbering again.
+  bool paragraphs = false;
 
   bool empty() const { return first == to_the_end; }
   // Joins a later change into this one, for a text of `size` parts now.
-  void add(position at, position unchanged_tail, position size);
+  void add(position at, position unchanged_tail, position size, bool paragraphs_changed = false);
+  void add(const change_span& later, position size) {
+    if (!later.empty()) add(later.first, later.tail, size, later.paragraphs);
+  }
 };
 
 class geom_multitext {
@@ -94,7 +100,7 @@ public:
   // themselves, a change of parts in place calls `touch`.
   const change_span& changes() const { return changes_; }
   change_span take_changes() { return std::exchange(changes_, change_span{}); }
-  void touch(position at, position count) { changes_.add(at, size() - at - count, size()); }
+  void touch(position at, position count) { changes_.add(at, size() - at - count, size(), has_paragraphs(at, count)); }
 
   // Takes the parts as they are now as the snapshot and resets the index
   // maps; every change of the part sequence ends with it.
@@ -111,6 +117,8 @@ public:
   part_snapshot snapshot;
 
 private:
+  bool has_paragraphs(position at, position count) const;
+
   change_span changes_;
 
   friend geom_multitext& to_geom(geom_multitext&, const multitext&, double, const string_size_finder&);

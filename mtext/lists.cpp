@@ -145,6 +145,27 @@ multitext prefix_model(const marks::numbering& item, const format::string& f,
   return model;
 }
 
+// Whether the item's characters already are the model's: renumbering then
+// leaves them alone, so an edit far from a list does not touch it.
+bool shows_model(const geom_multitext& text, const marks::numbering& item, const multitext& model) {
+  position at = item.begin;
+  const auto same = [&](std::uint32_t type, char16_t c, const format::string& f) {
+    if (at >= item.end) return false;
+    const geom_part& p = text.parts[at++];
+    if (p.type() != type || !(p.part().format == f)) return false;
+    return type != string_type || static_cast<const geom_word&>(p).character() == c;
+  };
+  for (const part& p : model.parts) {
+    if (p.type() == tab_type) {
+      if (!same(tab_type, u'\t', p.format)) return false;
+      continue;
+    }
+    for (const char16_t c : part_cast<string>(p).text)
+      if (!same(string_type, c, p.format)) return false;
+  }
+  return at == item.end;
+}
+
 // Erases the prefix; the mark collapses to its begin and stays.
 void erase_prefix(geom_multitext& text, marks::numbering& item) {
   text.erase(item.begin, item.end - item.begin, false);
@@ -313,6 +334,7 @@ void update_numbering(geom_multitext& text, marks::numbering& item, const string
   if (item.begin == item.end) return;
   text.verify_mark(item);
   const multitext model = prefix_model(item, prefix_format(text, item), dictionary);
+  if (shows_model(text, item, model)) return;
   const position begin = item.begin;
   erase_prefix(text, item);
   geom_multitext prefix;
