@@ -22,10 +22,11 @@ smart_edit::~smart_edit() {
   if (m_entity) m_entity->setListeners(nullptr, nullptr);
 }
 
-void smart_edit::setUp(const OdDbMTextPtr& text) {
+void smart_edit::setUp(const OdDbMTextPtr& text, const OdCmEntityColor& view) {
   m_mtext = text;
   m_mtext->setVisibility(OdDb::kInvisible);
   setUp(ExMTextEditable::createFrom(text), false);
+  m_gadget = _gadget_draw::create(m_entity, backdrop_of(*text, view));
 }
 
 void smart_edit::setUp(const OdDbTextPtr& text) {
@@ -40,11 +41,21 @@ void smart_edit::setUp(ExMTextEditablePtr entity, bool single_line) {
   m_transform = m_entity->planeToWorld();
   m_entity->setListeners(nullptr, this);
   m_controls = text_frame::create(*m_entity);
+  // The controls lie in the text's plane, turned as the text is.
+  const OdGeVector3d x = m_transform * OdGeVector3d(1.0, 0.0, 0.0);
+  const OdGePoint3d origin = m_transform * OdGePoint3d(0.0, 0.0, 0.0);
+  m_controls->position = {origin.x, origin.y};
+  m_controls->rotation = std::atan2(x.y, x.x);
+  m_gadget = _gadget_draw::create(m_entity, backdrop{});
   m_caret = caret_layer::create(m_entity);
   m_caret->transform = m_transform;
   m_blink = std::make_unique<caret_blink>(m_system, m_caret, [this] { m_host.redraw(); });
   m_entity->takeSnapshotChanges();
   m_entity->endOperation(true);
+}
+
+std::vector<OdGiDrawablePtr> smart_edit::drawables() const {
+  return {m_gadget, OdGiDrawablePtr(m_entity.get()), OdGiDrawablePtr(m_controls.get()), OdGiDrawablePtr(m_caret.get())};
 }
 
 OdGePoint2d smart_edit::toPlane(const OdGePoint3d& world) const {

@@ -23,6 +23,7 @@
 #include "editor/caret_layer.h"
 #include "editor/edit_history.h"
 #include "editor/edit_host.h"
+#include "editor/gadget_draw.h"
 #include "editor/key_bindings.h"
 #include "editor/mtext_editable.h"
 #include "editor/text_frame.h"
@@ -62,8 +63,9 @@ public:
   smart_edit(edit_host& host, win::IWinSystem& system);
   ~smart_edit() override;
 
-  // Paragraph mode on a multiline text; hides it while the edit runs.
-  void setUp(const OdDbMTextPtr& text);
+  // Paragraph mode on a multiline text, drawn over a backdrop made for a
+  // view of colour `view`; hides the text while the edit runs.
+  void setUp(const OdDbMTextPtr& text, const OdCmEntityColor& view = OdCmEntityColor(255, 255, 255));
   // Single-line mode on a single-line text; hides it while the edit runs.
   void setUp(const OdDbTextPtr& text);
   // For an entity made elsewhere (tests, scripts): paragraph mode unless `single_line`.
@@ -94,6 +96,9 @@ public:
   ExMTextEditable& entity() { return *m_entity; }
   const ExMTextEditable& entity() const { return *m_entity; }
   OdSmartPtr<caret_layer> caretLayer() const { return m_caret; }
+  // What the view draws while the edit runs, bottom to top: the backdrop and
+  // highlight, the text, the controls and the carets.
+  std::vector<OdGiDrawablePtr> drawables() const;
   OdSmartPtr<text_frame> controls() const { return m_controls; }
   bool paragraphMode() const { return m_paragraphMode; }
   bool keyHandled() const { return m_keyHandled; }
@@ -118,6 +123,7 @@ private:
   void runMenuCommand(int id, const OdGePoint2d& at);
   void chooseCursor(const OdGePoint2d& at);
   bool overText(const OdGePoint2d& at) const;
+  OdGePoint2d inParentOfControls(const OdGePoint2d& at) const;
 
   void afterOperation(bool layout);
   void stateChanged() override {}
@@ -137,6 +143,7 @@ private:
   win::window_id m_captureWindow = win::window_id::none;
   OdSmartPtr<text_frame> m_controls;
   OdSmartPtr<caret_layer> m_caret;
+  OdGiDrawablePtr m_gadget;
   std::unique_ptr<caret_blink> m_blink;
   bool m_keyHandled = false;
   bool m_dragSelecting = false;

@@ -42,7 +42,7 @@ win::cursor_id sizing_cursor(std::int32_t direction) {
 }  // namespace
 
 void smart_edit::onButtonDown(const OdGePoint2d& at, win::wparam buttons) {
-  const micui::path hit = micui::hit_path(*m_controls, at);
+  const micui::path hit = micui::hit_path(*m_controls, inParentOfControls(at));
   if (!hit.empty() && hit.front()->name != u"mtext") return;  // a gadget's press
   mtext::geom_multitext& text = m_entity->text();
   const mtext::position p = pointed(text, at);
@@ -110,8 +110,8 @@ void smart_edit::runMenuCommand(int id, const OdGePoint2d& at) {
   mtext::geom_multitext& text = m_entity->text();
   win::IClipboard& clipboard = m_system.clipboard();
   const win::window_id owner = m_entity->clipboardOwner();
-  const mtext::marks::field* field = field_at(text, pointed(text, at));
-  const std::optional<mtext::marks::field> mark = field ? std::optional(*field) : std::nullopt;
+  // The live mark: the typing functions know a field by its mark.
+  const mtext::marks::field* mark = field_at(text, pointed(text, at));
   switch (id) {
     case cmd_select_all: select_all(text); return;
     case cmd_cut: m_entity->edit([&](geom_edit_target& t) { return cut(t, clipboard, owner); }); return;
@@ -151,6 +151,12 @@ void smart_edit::runMenuCommand(int id, const OdGePoint2d& at) {
   }
 }
 
+// The controls' root lies in the drawing, placed and turned as the text.
+OdGePoint2d smart_edit::inParentOfControls(const OdGePoint2d& at) const {
+  const OdGePoint3d world = m_transform * OdGePoint3d(at.x, at.y, 0.0);
+  return {world.x, world.y};
+}
+
 bool smart_edit::overText(const OdGePoint2d& at) const {
   for (const mtext::line_record& line : m_entity->text().lines)
     if (at.y <= line.y + std::max(line.ascent, line.height) && at.y >= line.y - std::max(line.descent, line.depth) && at.x >= line.x &&
@@ -160,7 +166,7 @@ bool smart_edit::overText(const OdGePoint2d& at) const {
 }
 
 void smart_edit::chooseCursor(const OdGePoint2d& at) {
-  const micui::path hit = micui::hit_path(*m_controls, at);
+  const micui::path hit = micui::hit_path(*m_controls, inParentOfControls(at));
   const auto named = [&](const char16_t* name) {
     for (const micui::control* c : hit)
       if (c->name == name) return true;

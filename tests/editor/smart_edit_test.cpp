@@ -1,9 +1,15 @@
 // The in-place editor driven by the messages a keyboard and mouse send,
 // checked by what the user sees: the text with its carets, the undo depth,
 // what was posted to the host.
+#include <filesystem>
+#include <fstream>
+
 #include <gtest/gtest.h>
 
 #include "editor/clipboard.h"
+#include "editor/selection_geometry.h"
+#include "platform/sdk/OdDbDatabase.h"
+#include "platform/sdk/OdGiSvgWriter.h"
 #include "platform/sdk/OdGiRecorder.h"
 #include "tests/editor/edit_session.h"
 
@@ -176,6 +182,114 @@ TEST(Editor, CaretBlinksByTheTimerOnlyOnceDrawn) {
   gi.draw(&layer);
   s.system.timers().advance(editor::blink_tick * editor::blink_ticks_per_phase);
   EXPECT_TRUE(layer.visible);
+}
+
+}  // namespace
+
+namespace {
+
+// The field items replace, refresh or dissolve the field under the pointer;
+// without one there, Insert field puts the host's field at every caret.
+TEST(Editor, FieldItemsOfTheContextMenu) {
+  const struct {
+    int id;
+    const char* after;
+    std::size_t undo_depth;
+  } rows[] = {
+      {1052, "a|%<\\AcVar Filename>%b", 1},
+      {1054, "a|%<\\AcVar Date>%b", 0},
+      {1056, "a|####b", 0},
+  };
+  for (const auto& r : rows) {
+    edit_session s(u"a|%<\\AcVar Date>%b");
+    s.host.next_field = OdDbField::createObject();
+    s.host.next_field->setFieldCode(u"%<\\AcVar Filename>%");
+    s.host.menu_choices = {r.id};
+    s.mouse("rclick 1.5,-0.5");
+    std::vector<int> ids;
+    for (const editor::menu_item& item : s.host.shown_menu) ids.push_back(item.id);
+    EXPECT_EQ(ids, (std::vector<int>{1001, 1002, 1003, 1004, 1005, 1006, 1052, 1054, 1056, 0}));
+    EXPECT_EQ(mtext_test::utf8(s.seen()), r.after) << r.id;
+    EXPECT_EQ(s.undo_depth(), r.undo_depth) << r.id;
+  }
+  edit_session s(u"ab|");
+  s.host.next_field = OdDbField::createObject();
+  s.host.next_field->setFieldCode(u"%<\\AcVar Date>%");
+  s.host.menu_choices = {1049};
+  s.mouse("rclick 0.5,-0.5");
+  EXPECT_EQ(mtext_test::utf8(s.seen()), "ab%<\\AcVar Date>%|");
+  EXPECT_EQ(s.undo_depth(), 1u);
+}
+
+TEST(Editor, DoubleClickOnAFieldOffersItToTheHost) {
+  edit_session s(u"a %<\\AcVar Date>% b|");
+  s.host.next_field = OdDbField::createObject();
+  s.host.next_field->setFieldCode(u"%<\\AcVar Filename>%");
+  s.mouse("dblclick 3.5,-0.5");
+  EXPECT_EQ(mtext_test::utf8(s.seen()), "a [%<\\AcVar Filename>%] b") << "the click before selected the field";
+  EXPECT_EQ(s.undo_depth(), 1u);
+}
+
+// Ctrl+V into a Text that holds a string takes plain text on one line.
+TEST(Editor, SingleLinePasteJoinsTheLines) {
+  OdDbDatabasePtr database = OdDbDatabase::createObject();
+  OdDbTextPtr text = OdDbText::createObject();
+  text->setDatabaseDefaults(database.get());
+  text->setTextString(u"xy");
+  database->addEntity(text.get());
+  win::memory_clipboard board;
+  board.open(win::window_id::none);
+  board.setData(win::CF_UNICODETEXT, u"a\r\nb");
+  board.close();
+  editor_test::test_edit_host host;
+  win::memory_win_system system(board);
+  editor::smart_edit edit(host, system);
+  edit.setUp(text);
+  EXPECT_EQ(text->visibility(), OdDb::kInvisible);
+  system.keyState().setKeyDown(win::VK_CONTROL, true);
+  edit.handleMessage(win::WM_KEYDOWN, 'V', win::key_lparam({1}), {});
+  system.keyState().setKeyDown(win::VK_CONTROL, false);
+  edit.commit(true);
+  EXPECT_EQ(text->textString(), OdString(u"a bxy"));
+  EXPECT_EQ(text->visibility(), OdDb::kVisible);
+}
+
+// docs/edit-session.png is this picture, rendered: an MText edited in a
+// dark view, with a selection over two lines and two carets over the
+// backdrop, inside the frame.
+TEST(Editor, TheViewDrawsHighlightTextControlsAndCarets) {
+  OdDbDatabasePtr database = OdDbDatabase::createObject();
+  OdDbMTextPtr source = OdDbMText::createObject();
+  source->setDatabaseDefaults(database.get());
+  source->setContents(u"{\\C1;Red} words and more words\\Pin a {\\fArial|b1;second} paragraph, and another");
+  source->setWidth(40.0);
+  source->setTextHeight(2.5);
+  database->addEntity(source.get());
+  editor_test::test_edit_host host;
+  win::memory_win_system system;
+  editor::smart_edit edit(host, system);
+  edit.setUp(source, OdCmEntityColor(33, 40, 48));
+  mtext::geom_multitext& text = edit.entity().text();
+  mtext::marks::set_selections({mtext::marks::selection(20, 38), mtext::marks::selection(50, 50),
+                                mtext::marks::selection(66, 66)}, text.marks);
+  edit.entity().endOperation(true);
+
+  OdGiRecorder gi;
+  for (const OdGiDrawablePtr& d : edit.drawables()) gi.draw(d.get());
+  std::size_t highlights = 0, stems = 0, runs = 0;
+  for (const od_gi_primitive& p : gi.primitives()) {
+    if (p.kind == od_gi_primitive_kind::polygon && p.traits.trueColor == OdCmEntityColor(255, 255, 255)) ++highlights;
+    if (p.kind == od_gi_primitive_kind::polyline && p.points.size() == 2 &&
+        std::abs(p.points[0].x - p.points[1].x) < 1e-9 && p.points[0].y != p.points[1].y)
+      ++stems;
+    if (p.kind == od_gi_primitive_kind::text_run) ++runs;
+  }
+  EXPECT_EQ(highlights, editor::selection_boxes(text, 20, 38).size());
+  EXPECT_GE(highlights, 2u) << "the selection spans lines";
+  EXPECT_EQ(stems, 2u);
+  EXPECT_GT(runs, 0u);
+  std::ofstream(std::filesystem::temp_directory_path() / "edit-session.svg") << od_gi_svg_document(
+      gi.primitives(), {.margin = 0.05, .foreground = 0xFFFFFF, .background = 0x212830, .width_px = 560});
 }
 
 }  // namespace
