@@ -46,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Two carets type at both; Esc keeps the first.
         typing_case{u"a|\\Pb|", "\"x\"", u"ax|\\Pbx|", 1},
         typing_case{u"a|\\Pb|", "Esc \"y\"", u"ay|\\Pb", 1},
+        typing_case{u"ab\\Pcd\\Pe|f", "Ctrl+Up Ctrl+Up \"x\"", u"ax|b\\Pcx|d\\Pex|f", 1},
         typing_case{u"ab|", "Home Shift+End", u"[ab]", 0},
         typing_case{u"<1.\t>a|b", "Home \"x\"", u"<1.\t>x|ab", 1},
         typing_case{u"1.|", "Tab \"x\"", u"<1.\t>x|", 1},
