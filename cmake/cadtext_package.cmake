@@ -35,6 +35,8 @@ set(CPACK_PACKAGE_CONTACT "cadtext developers <cadtext@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "multiline text (MText) editing module for desktop CAD, with its command-line program")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The build keeps its debug information; the package does not need it.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 # Libraries the program and module link come from dpkg-shlibdeps; the fonts
 # make measurement real; the headers need Boost's.
