@@ -45,7 +45,7 @@ int batch_report::summary(const std::vector<batch_entry>& entries) {
   std::array<std::size_t, 4> counts{};
   for (const batch_entry& entry : entries) ++counts[static_cast<std::size_t>(entry.result)];
   if (terminal_) out_ << "\r\033[K";
-  out_ << entries.size() << " drawings: " << counts[0] << " changed, " << counts[1] << " unchanged, " << counts[2]
+  out_ << entries.size() << (entries.size() == 1 ? " drawing: " : " drawings: ") << counts[0] << " changed, " << counts[1] << " unchanged, " << counts[2]
        << " cancelled, " << counts[3] << " refused\n";
   for (const batch_entry& entry : entries)
     if (entry.result == drawing_result::refused) out_ << "refused " << entry.input << ": " << reason_of(entry) << '\n';

@@ -14,6 +14,7 @@ install(FILES "${PROJECT_BINARY_DIR}/cadtextConfig.cmake" "${PROJECT_BINARY_DIR}
 
 # The file finds its prefix from where it lies, so any prefix works.
 file(RELATIVE_PATH pc_up "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
+string(REGEX REPLACE "/$" "" pc_up "${pc_up}")
 set(CADTEXT_PC_PREFIX "\${pcfiledir}/${pc_up}")
 configure_file(cmake/cadtext.pc.in "${PROJECT_BINARY_DIR}/cadtext.pc" @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/cadtext.pc" DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT dev)
