@@ -41,11 +41,11 @@ int main(int argc, char** argv) {
   app.footer("Exit status: 0 done, 1 a command was cancelled, 2 refused input or errors.");
   int status = 0;
   add_commands(app, status);
-  if (argc < 2) {
+  const std::string first = argc < 2 ? "" : argv[1];
+  if (first.empty() || first == "help") {
     std::cout << app.help();
-    return 2;
+    return first.empty() ? 2 : 0;
   }
-  const std::string first = argv[1];
   if (first[0] != '-' && !is_command(app, first)) {
     std::cerr << "cadtext: unknown command '" << first << "' (see cadtext --help)\n";
     return 2;
