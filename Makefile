@@ -3,9 +3,10 @@ BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
 JOBS ?= 2
+PREFIX ?= /usr/local
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps configure build test run bench fuzz fuzz-build fuzz-replay clean
+.PHONY: deps configure build test run bench fuzz fuzz-build fuzz-replay install package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -47,6 +48,14 @@ run: build
 	$(BUILD)/app/cadtext font measure --font Arial --height 2.5 "Hello, world"
 	$(BUILD)/app/cadtext render --width 60 --height 40 --columns static:2:6 --boxes -o $(BUILD)/sample.svg - < samples/sample.mtext
 	@echo "rendered samples/sample.mtext to $(BUILD)/sample.svg"
+
+# Headers, libraries, the commands module, data, man page and CMake package under PREFIX.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, $(BUILD)/cadtext_VERSION_amd64.deb.
+package: build
+	cd $(BUILD) && cpack
 
 bench: build
 	$(BUILD)/bench/cadtext_bench

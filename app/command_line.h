@@ -1,42 +1,30 @@
-// The subcommands of the cadtext program, as a table of names, help and handlers.
+// The cadtext program's command line on CLI11: each command file adds its
+// subcommands from a setup function registered at start-up; the shared
+// validators and size checks live here.
 #pragma once
 
-#include <functional>
-#include <iosfwd>
 #include <string>
 #include <vector>
 
+#include <CLI/CLI.hpp>
+
 namespace cadtext {
 
-struct invocation {
-  std::vector<std::string> args;  // after the subcommand's own words
-  std::ostream& out;
-  std::ostream& err;
+// Adds one top-level subcommand (and any under it) to `app`. The handler a
+// subcommand runs stores its exit status in `status`.
+using command_setup = void (*)(CLI::App& app, int& status);
+
+struct command_registration {
+  std::string name;  // orders the help
+  command_setup setup;
 };
 
-struct subcommand {
-  std::vector<std::string> words;  // e.g. {"font", "measure"}
-  std::string synopsis;
-  std::string help;
-  std::function<int(invocation&)> run;
+// Each command file adds its entry here at start-up.
+std::vector<command_registration>& command_registrations();
+
+struct command_registrar {
+  command_registrar(std::string name, command_setup setup);
 };
-
-// Each subcommand file adds its entries here at start-up.
-std::vector<subcommand>& subcommands();
-
-struct subcommand_registration {
-  explicit subcommand_registration(subcommand command);
-};
-
-// Reads the value of option `name` at args[i] (`--name V` or `--name=V`);
-// advances i past it. Returns false when args[i] is not that option.
-bool take_option(const std::vector<std::string>& args, size_t& i, const std::string& name,
-                 std::string& value);
-
-// A whole decimal number, or std::invalid_argument naming `what`.
-double to_number(const std::string& text, const std::string& what);
-// The same for a whole number.
-int to_whole_number(const std::string& text, const std::string& what);
 
 // Text heights above this many drawing units are taken for a typing error.
 constexpr double largest_text_height = 1e6;
@@ -50,8 +38,15 @@ struct size_range {
 
 inline constexpr size_range text_heights{0.0, largest_text_height, true};
 
+// A finite decimal number ("inf", "nan" and "2x" are refused).
+CLI::Validator number();
+// A finite number within `range`.
+CLI::Validator within(const size_range& range);
+
 // `value` when it lies in `range`, else std::invalid_argument naming `what`
-// and the range.
+// and the range (for sizes whose range depends on other options).
 double checked_size(double value, const std::string& what, const size_range& range);
+// A whole decimal number, or std::invalid_argument naming `what`.
+double to_number(const std::string& text, const std::string& what);
 
 }  // namespace cadtext

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <fstream>
 #include <functional>
+#include <iostream>
+#include <memory>
 #include <ostream>
 #include <stdexcept>
 
@@ -145,40 +147,35 @@ void print_text_styles(const OdDbDatabase& db, std::ostream& out) {
 }
 
 // Runs `action`; a DXF error prints "cadtext: FILE:LINE: message" and gives 2.
-int reporting_dxf_errors(invocation& call, const std::string& file, const std::function<void()>& action) {
+int reporting_dxf_errors(const std::string& file, const std::function<void()>& action) {
   try {
     action();
     return 0;
   } catch (const OdDxfError& error) {
-    call.err << "cadtext: " << file << ':';
-    if (error.line() != 0) call.err << error.line() << ':';
-    call.err << ' ' << error.message() << '\n';
+    std::cerr << "cadtext: " << file << ':';
+    if (error.line() != 0) std::cerr << error.line() << ':';
+    std::cerr << ' ' << error.message() << '\n';
     return 2;
   }
 }
 
-int info_command(invocation& call) {
-  if (call.args.size() != 1) throw std::invalid_argument("dxf info takes one drawing: cadtext dxf info DRAWING.dxf");
-  const std::string& path = call.args[0];
-  return reporting_dxf_errors(call, path, [&] {
-    const OdDbDatabasePtr db = odDxfReadFile(path);
-    print_text_objects(*db, call.out);
-    print_text_styles(*db, call.out);
+struct dxf_options {
+  std::string in, out;
+  bool boxes = false;
+};
+
+int info_command(const dxf_options& o) {
+  return reporting_dxf_errors(o.in, [&] {
+    const OdDbDatabasePtr db = odDxfReadFile(o.in);
+    print_text_objects(*db, std::cout);
+    print_text_styles(*db, std::cout);
   });
 }
 
-int roundtrip_command(invocation& call) {
-  std::string in, out;
-  for (size_t i = 0; i < call.args.size();) {
-    if (call.args[i] == "-o" && i + 1 < call.args.size()) out = call.args[i + 1], i += 2;
-    else if (take_option(call.args, i, "output", out)) continue;
-    else if (in.empty() && call.args[i].rfind('-', 0) != 0) in = call.args[i++];
-    else throw std::invalid_argument("unexpected argument '" + call.args[i] + "'");
-  }
-  if (in.empty() || out.empty()) throw std::invalid_argument("usage: cadtext dxf roundtrip IN.dxf -o OUT.dxf");
+int roundtrip_command(const dxf_options& o) {
   OdDbDatabasePtr db;
-  if (const int status = reporting_dxf_errors(call, in, [&] { db = odDxfReadFile(in); })) return status;
-  return reporting_dxf_errors(call, out, [&] { odDxfWriteFile(db.get(), out); });
+  if (const int status = reporting_dxf_errors(o.in, [&] { db = odDxfReadFile(o.in); })) return status;
+  return reporting_dxf_errors(o.out, [&] { odDxfWriteFile(db.get(), o.out); });
 }
 
 // The entities of the active space as the graphics layer draws them; with
@@ -200,40 +197,52 @@ void render_drawing(OdDbDatabase& db, std::ostream& out, bool boxes) {
   od_gi_write_svg(out, gi.primitives());
 }
 
-int render_command(invocation& call) {
-  std::string in, out;
-  bool boxes = false;
-  for (size_t i = 0; i < call.args.size();) {
-    if (call.args[i] == "-o" && i + 1 < call.args.size()) out = call.args[i + 1], i += 2;
-    else if (call.args[i] == "--boxes") boxes = true, ++i;
-    else if (in.empty() && call.args[i].rfind('-', 0) != 0) in = call.args[i++];
-    else throw std::invalid_argument("unexpected argument '" + call.args[i] + "'");
-  }
-  if (in.empty() || out.empty()) throw std::invalid_argument("usage: cadtext dxf render DRAWING.dxf -o OUT.svg [--boxes]");
-  return reporting_dxf_errors(call, in, [&] {
-    const OdDbDatabasePtr db = odDxfReadFile(in);
-    std::ofstream file(out, std::ios::binary);
-    if (!file) throw std::invalid_argument("cannot write " + out);
-    render_drawing(*db, file, boxes);
+int render_command(const dxf_options& o) {
+  return reporting_dxf_errors(o.in, [&] {
+    const OdDbDatabasePtr db = odDxfReadFile(o.in);
+    std::ofstream file(o.out, std::ios::binary);
+    if (!file) throw std::invalid_argument("cannot write " + o.out);
+    render_drawing(*db, file, o.boxes);
   });
 }
 
-const subcommand_registration info_registration(
-    {{"dxf", "info"},
-     "dxf info DRAWING.dxf",
+enum class output { none, dxf, svg };
+
+// One row per subcommand: name, what -o writes, help, handler.
+struct dxf_subcommand {
+  const char* name;
+  output writes;
+  const char* help;
+  int (*run)(const dxf_options&);
+};
+
+const dxf_subcommand dxf_subcommands[] = {
+    {"info", output::none,
      "lists the drawing's text objects (TEXT, MTEXT, ATTRIB, ATTDEF, MULTILEADER), one per line, tab separated, "
      "then its text styles with their fonts",
-     info_command});
-const subcommand_registration render_registration(
-    {{"dxf", "render"},
-     "dxf render DRAWING.dxf -o OUT.svg [--boxes]",
-     "draws the drawing's active space as SVG; --boxes outlines each single-line text's box",
-     render_command});
-const subcommand_registration roundtrip_registration(
-    {{"dxf", "roundtrip"},
-     "dxf roundtrip IN.dxf -o OUT.dxf",
+     info_command},
+    {"render", output::svg, "draws the drawing's active space as SVG; --boxes outlines each single-line text's box",
+     render_command},
+    {"roundtrip", output::dxf,
      "reads an ASCII DXF drawing and writes it back; unchanged records come out as they were read",
-     roundtrip_command});
+     roundtrip_command},
+};
+
+void setup(CLI::App& app, int& status) {
+  CLI::App* group = app.add_subcommand("dxf", "reads, draws and writes ASCII DXF drawings");
+  group->require_subcommand(1);
+  for (const dxf_subcommand& row : dxf_subcommands) {
+    CLI::App* sub = group->add_subcommand(row.name, row.help);
+    auto o = std::make_shared<dxf_options>();
+    sub->add_option("drawing", o->in, "the ASCII DXF drawing")->required();
+    if (row.writes != output::none)
+      sub->add_option("-o,--output", o->out, row.writes == output::svg ? "the SVG file" : "the DXF file")->required();
+    if (row.writes == output::svg) sub->add_flag("--boxes", o->boxes, "outlines each Text's box");
+    sub->callback([&status, o, run = row.run] { status = run(*o); });
+  }
+}
+
+const command_registrar registration("dxf", setup);
 
 }  // namespace
 }  // namespace cadtext

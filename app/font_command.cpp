@@ -1,10 +1,12 @@
 // `cadtext font measure`: the metrics of a font and of a string in it, as
 // the layout sees them.
 #include <cmath>
+#include <iostream>
+#include <memory>
 #include <stdexcept>
 
 #include "app/command_line.h"
-#include "app/json_writer.h"
+#include "app/json_output.h"
 #include "mtext/measure.h"
 #include "platform/sdk/OdFont.h"
 #include "platform/sdk/OdGiContextForDbDatabase.h"
@@ -18,27 +20,8 @@ struct measure_options {
   double height = 2.5;
   double width_factor = 1.0;
   double oblique_degrees = 0.0;
-  std::u16string text;
+  std::string text;
 };
-
-measure_options read_options(const invocation& call) {
-  measure_options o;
-  std::string value, text;
-  bool have_text = false;
-  for (size_t i = 0; i < call.args.size();) {
-    if (take_option(call.args, i, "font", value)) o.font = value;
-    else if (call.args[i] == "--shx") o.shx = true, ++i;
-    else if (take_option(call.args, i, "height", value)) o.height = checked_size(to_number(value, "--height"), "--height", text_heights);
-    else if (take_option(call.args, i, "width-factor", value)) o.width_factor = to_number(value, "--width-factor");
-    else if (take_option(call.args, i, "oblique", value)) o.oblique_degrees = to_number(value, "--oblique");
-    else if (!have_text) text = call.args[i++], have_text = true;
-    else throw std::invalid_argument("unexpected argument '" + call.args[i] + "'");
-  }
-  if (o.font.empty()) throw std::invalid_argument("--font NAME is required");
-  if (!have_text) throw std::invalid_argument("no text given");
-  if (!odUtf8ToUtf16(text, o.text)) throw std::invalid_argument("the text is not valid UTF-8");
-  return o;
-}
 
 OdGiTextStyle style_of(const measure_options& o) {
   OdGiTextStyle style;
@@ -54,39 +37,49 @@ OdGiTextStyle style_of(const measure_options& o) {
   return style;
 }
 
-int measure_command(invocation& call) {
-  const measure_options o = read_options(call);
+int measure_command(const measure_options& o) {
+  std::u16string text;
+  if (!odUtf8ToUtf16(o.text, text)) throw std::invalid_argument("the text is not valid UTF-8");
   const OdGiTextStyle style = style_of(o);
   const OdFont* font = style.getFont();
   const mtext::mtext_size_finder finder{OdDbDatabasePtr()};
   const mtext::font_metrics fm = finder.measure_font(style);
-  const mtext::string_metrics sm = finder.measure(style, o.text);
+  const mtext::string_metrics sm = finder.measure(style, text);
 
   OdGiContextForDbDatabasePtr context = OdGiContextForDbDatabase::createObject();
   OdGePoint3d min, max, end;
-  context->textExtentsBox(style, o.text.c_str(), static_cast<int>(o.text.size()), 0, min, max, &end);
+  context->textExtentsBox(style, text.c_str(), static_cast<int>(text.size()), 0, min, max, &end);
 
-  json_writer json(call.out);
-  json.begin_object().field("file", font->fileName().str()).field("kind", font->kind());
-  json.key("font").begin_object().field("above", font->getAbove()).field("below", font->getBelow());
-  json.field("height", font->getHeight()).field("internal_leading", font->getInternalLeading());
-  json.field("shx", font->isShxFont()).field("cap_height", font->capHeight()).end_object();
-  json.key("font_metrics").begin_object().field("leading", fm.leading).field("height", fm.height);
-  json.field("descent", fm.descent).field("gap", fm.gap).end_object();
-  json.key("string_metrics").begin_object().field("advance", sm.advance).field("left", sm.left);
-  json.field("right", sm.right).field("ascent", sm.ascent).field("depth", sm.depth).end_object();
-  json.key("ink_box").begin_object().field("min_x", min.x).field("min_y", min.y);
-  json.field("max_x", max.x).field("max_y", max.y).field("end_x", end.x).end_object();
-  json.end_object();
-  call.out << "\n";
+  print_json(std::cout,
+             {{"file", utf8(font->fileName().str())},
+              {"kind", font->kind()},
+              {"font", {{"above", font->getAbove()}, {"below", font->getBelow()}, {"height", font->getHeight()},
+                        {"internal_leading", font->getInternalLeading()}, {"shx", font->isShxFont()},
+                        {"cap_height", font->capHeight()}}},
+              {"font_metrics", {{"leading", fm.leading}, {"height", fm.height}, {"descent", fm.descent},
+                                {"gap", fm.gap}}},
+              {"string_metrics", {{"advance", sm.advance}, {"left", sm.left}, {"right", sm.right},
+                                  {"ascent", sm.ascent}, {"depth", sm.depth}}},
+              {"ink_box", {{"min_x", min.x}, {"min_y", min.y}, {"max_x", max.x}, {"max_y", max.y},
+                           {"end_x", end.x}}}});
   return 0;
 }
 
-const subcommand_registration registration({{"font", "measure"},
-                                             "font measure --font NAME [--shx] [--height H] "
-                                             "[--width-factor W] [--oblique DEG] TEXT",
-                                             "prints a font's metrics and a string's measure as JSON",
-                                             measure_command});
+void setup(CLI::App& app, int& status) {
+  CLI::App* group = app.add_subcommand("font", "fonts as the layout sees them");
+  group->require_subcommand(1);
+  CLI::App* measure = group->add_subcommand("measure", "prints a font's metrics and a string's measure as JSON");
+  auto o = std::make_shared<measure_options>();
+  measure->add_option("--font", o->font, "typeface, or shape font file with --shx")->required();
+  measure->add_flag("--shx", o->shx, "--font names a shape font file");
+  measure->add_option("--height", o->height, "text height (2.5)")->check(within(text_heights));
+  measure->add_option("--width-factor", o->width_factor, "width factor (1)")->check(number());
+  measure->add_option("--oblique", o->oblique_degrees, "obliquing angle in degrees (0)")->check(number());
+  measure->add_option("text", o->text, "the string to measure (UTF-8)")->required();
+  measure->callback([&status, o] { status = measure_command(*o); });
+}
+
+const command_registrar registration("font", setup);
 
 }  // namespace
 }  // namespace cadtext

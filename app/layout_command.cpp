@@ -1,71 +1,68 @@
 // `cadtext layout` and `cadtext render`: lay content out the way a multiline
 // text object would, and print the result as JSON or draw it as SVG.
 #include <fstream>
+#include <iostream>
+#include <memory>
 #include <stdexcept>
 
 #include "app/command_line.h"
-#include "app/json_writer.h"
+#include "app/json_output.h"
 #include "app/layout_drawing.h"
 #include "app/layout_options.h"
 
 namespace cadtext {
 namespace {
 
-void write_metrics(json_writer& json, const mtext::string_metrics& m) {
-  json.field("leading", m.leading).field("height", m.height).field("descent", m.descent);
-  json.field("gap", m.gap).field("advance", m.advance).field("left", m.left);
-  json.field("right", m.right).field("ascent", m.ascent).field("depth", m.depth);
+// The fields of a measurement, added to a line's or a part's object.
+void add_metrics(json& out, const mtext::string_metrics& m) {
+  out.update(json{{"leading", m.leading}, {"height", m.height}, {"descent", m.descent}, {"gap", m.gap},
+                  {"advance", m.advance}, {"left", m.left}, {"right", m.right}, {"ascent", m.ascent},
+                  {"depth", m.depth}});
 }
 
-void write_info(json_writer& json, const mtext::convert_info& info) {
-  json.begin_object().field("column_width", info.column_width).field("gutter", info.gutter);
-  json.field("column_kind", info.column_kind).key("column_heights").begin_array();
-  for (const double h : info.column_heights) json.value(h);
-  json.end_array().field("text_height", info.text_height).field("horizontal", info.horizontal);
-  json.field("vertical", info.vertical).field("line_spacing_style", info.line_spacing_style);
-  json.field("line_spacing", info.line_spacing).field("layout_mode", info.layout_mode).end_object();
+json info_json(const mtext::convert_info& info) {
+  return {{"column_width", info.column_width}, {"gutter", info.gutter}, {"column_kind", info.column_kind},
+          {"column_heights", info.column_heights}, {"text_height", info.text_height},
+          {"horizontal", info.horizontal}, {"vertical", info.vertical},
+          {"line_spacing_style", info.line_spacing_style}, {"line_spacing", info.line_spacing},
+          {"layout_mode", info.layout_mode}};
 }
 
-void write_part(json_writer& json, const mtext::geom_part& p) {
+json part_json(const mtext::geom_part& p) {
   static const char* names[] = {"string", "spaces", "tab", "new_line", "stack", "new_paragraph"};
-  json.begin_object().field("type", p.type() < 6 ? names[p.type()] : "unknown");
-  if (p.type() == mtext::string_type)
-    json.field("text", mtext::part_cast<mtext::string>(p.part()).text);
+  json out = {{"type", p.type() < 6 ? names[p.type()] : "unknown"}};
+  if (p.type() == mtext::string_type) out["text"] = utf8(mtext::part_cast<mtext::string>(p.part()).text);
   if (p.type() == mtext::stack_type) {
     const auto& s = mtext::part_cast<mtext::stack>(p.part());
-    json.field("upper", s.upper).field("lower", s.lower).field("kind", s.kind);
+    out["upper"] = utf8(s.upper), out["lower"] = utf8(s.lower), out["kind"] = s.kind;
   }
-  json.field("x", p.x).field("y", p.y);
-  write_metrics(json, p.geometry);
-  json.end_object();
+  out["x"] = p.x, out["y"] = p.y;
+  add_metrics(out, p.geometry);
+  return out;
 }
 
-int layout_command(invocation& call) {
-  const mtext::geom_multitext text = laid_out(read_options(call, layout_command_kind::layout));
-  json_writer json(call.out);
-  json.begin_object().key("info");
-  write_info(json, text.info);
-  json.key("lines").begin_array();
-  for (const mtext::line_record& line : text.lines) {
-    json.begin_object();
-    write_metrics(json, line);
-    json.field("begin", line.begin).field("end", line.end).field("x", line.x).field("y", line.y);
-    json.end_object();
-  }
-  json.end_array().key("columns").begin_array();
-  for (const mtext::column_record& c : text.columns) {
-    json.begin_object().field("begin", c.begin).field("end", c.end).field("x", c.x).field("y", c.y);
-    json.field("width", c.width).field("height", c.height).end_object();
-  }
-  json.end_array().key("parts").begin_array();
-  for (const mtext::geom_part& p : text.parts) write_part(json, p);
-  json.end_array().end_object();
-  call.out << "\n";
+json line_json(const mtext::line_record& line) {
+  json out = json::object();
+  add_metrics(out, line);
+  out.update(json{{"begin", line.begin}, {"end", line.end}, {"x", line.x}, {"y", line.y}});
+  return out;
+}
+
+int layout_command(layout_options& o) {
+  finish_options(o);
+  const mtext::geom_multitext text = laid_out(o);
+  json lines = json::array(), columns = json::array(), parts = json::array();
+  for (const mtext::line_record& line : text.lines) lines.push_back(line_json(line));
+  for (const mtext::column_record& c : text.columns)
+    columns.push_back({{"begin", c.begin}, {"end", c.end}, {"x", c.x}, {"y", c.y}, {"width", c.width},
+                       {"height", c.height}});
+  for (const mtext::geom_part& p : text.parts) parts.push_back(part_json(p));
+  print_json(std::cout, {{"info", info_json(text.info)}, {"lines", lines}, {"columns", columns}, {"parts", parts}});
   return 0;
 }
 
-int render_command(invocation& call) {
-  const layout_options o = read_options(call, layout_command_kind::render);
+int render_command(layout_options& o) {
+  finish_options(o);
   const mtext::geom_multitext text = laid_out(o);
   std::ofstream out(o.output);
   if (!out) throw std::runtime_error("cannot write " + o.output);
@@ -74,14 +71,22 @@ int render_command(invocation& call) {
   return 0;
 }
 
-const subcommand_registration registrations[] = {
-    subcommand_registration({{"layout"}, std::string("layout ") + layout_synopsis,
-                             "prints the laid-out text (lines, columns, parts) as JSON",
-                             layout_command}),
-    subcommand_registration({{"render"}, std::string("render ") + layout_synopsis + " -o OUT.svg [--boxes]",
-                             "draws the laid-out text as SVG; --boxes adds line, column and frame boxes",
-                             render_command}),
-};
+void add(CLI::App& app, int& status, const char* name, const char* help, layout_command_kind kind,
+         int (*run)(layout_options&)) {
+  CLI::App* command = app.add_subcommand(name, help);
+  auto o = std::make_shared<layout_options>();
+  add_layout_options(*command, *o, kind);
+  command->callback([&status, o, run] { status = run(*o); });
+}
+
+void setup(CLI::App& app, int& status) {
+  add(app, status, "layout", "prints the laid-out text (lines, columns, parts) as JSON",
+      layout_command_kind::layout, layout_command);
+  add(app, status, "render", "draws the laid-out text as SVG; --boxes adds line, column and frame boxes",
+      layout_command_kind::render, render_command);
+}
+
+const command_registrar registration("layout", setup);
 
 }  // namespace
 }  // namespace cadtext

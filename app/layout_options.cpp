@@ -5,15 +5,10 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "app/json_writer.h"
+#include "app/json_output.h"
 #include "platform/sdk/OdDbDatabase.h"
 
 namespace cadtext {
-
-const char* const layout_synopsis =
-    "[--width W] [--height H] [--text-height h] [--attachment 1..9] "
-    "[--columns static:N:GUTTER | dynamic-auto | dynamic:H1,H2,...] "
-    "[--line-spacing STYLE:FACTOR] [--font NAME] [--mode 0|1|2] CONTENT|-";
 
 namespace {
 
@@ -77,52 +72,47 @@ void apply_columns(layout_options& o, const size_range& lengths) {
   }
 }
 
+void apply_line_spacing(layout_options& o) {
+  if (o.line_spacing.empty()) return;
+  const auto colon = o.line_spacing.find(':');
+  o.info.line_spacing_style = spacing_style(o.line_spacing.substr(0, colon));
+  if (colon != std::string::npos) o.info.line_spacing = to_number(o.line_spacing.substr(colon + 1), "--line-spacing");
+}
+
 void apply_attachment(mtext::convert_info& info, int attachment) {
-  if (attachment < 1 || attachment > 9) throw std::invalid_argument("--attachment takes 1 to 9");
+  if (attachment == 0) return;
   info.horizontal = static_cast<std::uint32_t>((attachment - 1) % 3 + 1);
   info.vertical = static_cast<std::uint32_t>((attachment - 1) / 3);
 }
 
 }  // namespace
 
-layout_options read_options(const invocation& call, layout_command_kind kind) {
-  const bool render = kind == layout_command_kind::render;
-  layout_options o;
-  std::string value, content;
-  bool have_content = false;
-  for (size_t i = 0; i < call.args.size();) {
-    if (take_option(call.args, i, "width", value)) o.info.column_width = to_number(value, "--width");
-    else if (take_option(call.args, i, "height", value)) o.frame_height = to_number(value, "--height");
-    else if (take_option(call.args, i, "text-height", value)) o.info.text_height = to_number(value, "--text-height");
-    else if (take_option(call.args, i, "attachment", value)) apply_attachment(o.info, to_whole_number(value, "--attachment"));
-    else if (take_option(call.args, i, "columns", value)) o.columns = value;
-    else if (take_option(call.args, i, "font", value)) o.font = value;
-    else if (take_option(call.args, i, "mode", value)) o.info.layout_mode = static_cast<std::uint32_t>(to_whole_number(value, "--mode"));
-    else if (take_option(call.args, i, "line-spacing", value)) {
-      const auto colon = value.find(':');
-      o.info.line_spacing_style = spacing_style(value.substr(0, colon));
-      if (colon != std::string::npos) o.info.line_spacing = to_number(value.substr(colon + 1), "--line-spacing");
-    } else if (render && (call.args[i] == "-o" || call.args[i] == "--output")) {
-      if (i + 1 >= call.args.size()) throw std::invalid_argument("-o needs a file name");
-      o.output = call.args[i + 1];
-      i += 2;
-    }
-    else if (render && call.args[i] == "--boxes") o.boxes = true, ++i;
-    else if (kind == layout_command_kind::lists && take_option(call.args, i, "alphabets", value)) o.alphabets = value;
-    else if (!have_content) content = call.args[i++], have_content = true;
-    else throw std::invalid_argument("unexpected argument '" + call.args[i] + "'");
+void add_layout_options(CLI::App& command, layout_options& o, layout_command_kind kind) {
+  command.add_option("--width", o.info.column_width, "column width, 0 for no wrapping")->check(number());
+  command.add_option("--height", o.frame_height, "frame height")->check(number());
+  command.add_option("--text-height", o.info.text_height, "text height")->check(number());
+  command.add_option("--attachment", o.attachment, "1..9, top left to bottom right")->check(CLI::Range(1, 9));
+  command.add_option("--columns", o.columns, "none | static:N:GUTTER | dynamic-auto | dynamic:H1,H2,...");
+  command.add_option("--line-spacing", o.line_spacing, "at-least|exactly|multiple[:FACTOR]");
+  command.add_option("--font", o.font, "base typeface (Arial)");
+  command.add_option("--mode", o.info.layout_mode, "layout mode 0, 1 or 2")->check(CLI::Range(0, 2));
+  if (kind == layout_command_kind::render) {
+    command.add_option("-o,--output", o.output, "the SVG file to write")->required();
+    command.add_flag("--boxes", o.boxes, "adds line, column and frame boxes");
   }
-  if (!have_content) throw std::invalid_argument("no content given (use - for standard input)");
-  if (render && o.output.empty()) throw std::invalid_argument("render needs -o OUT.svg");
-  if (o.info.layout_mode > 2 || static_cast<int>(o.info.layout_mode) < 0) throw std::invalid_argument("--mode takes 0, 1 or 2");
+  if (kind == layout_command_kind::lists)
+    command.add_option("--alphabets", o.alphabets, "JSON file of alphabets (data/alphabets.json)");
+  command.add_option("content", o.argument, "the content (UTF-8), or - for standard input")->required();
+}
+
+void finish_options(layout_options& o) {
+  apply_attachment(o.info, o.attachment);
+  apply_line_spacing(o);
   const size_range lengths = lengths_of(o);
   check_sizes(o, lengths);
   apply_columns(o, lengths);
-  std::u16string wide;
-  if (!odUtf8ToUtf16(read_content_argument(content, std::cin), wide))
+  if (!odUtf8ToUtf16(read_content_argument(o.argument, std::cin), o.content))
     throw std::invalid_argument("the content is not valid UTF-8");
-  o.content = wide;
-  return o;
 }
 
 mtext::format::string base_format(const layout_options& o) {

@@ -19,12 +19,17 @@ struct layout_options {
   std::string output;     // render
   bool boxes = false;     // render
   std::string alphabets;  // lists
+  std::string line_spacing;
+  int attachment = 0;
+  std::string argument;   // the content as given, "-" for standard input
   std::u16string content;
 };
 
-extern const char* const layout_synopsis;
-
-layout_options read_options(const invocation& call, layout_command_kind kind);
+// Adds the options `kind` takes to a subcommand.
+void add_layout_options(CLI::App& command, layout_options& o, layout_command_kind kind);
+// Checks the sizes that depend on one another, applies columns, spacing and
+// attachment, and reads the content; std::invalid_argument when refused.
+void finish_options(layout_options& o);
 mtext::format::string base_format(const layout_options& options);
 const mtext::string_size_finder& finder();
 // Content decoded and laid out with the options.

@@ -1,10 +1,12 @@
 // `cadtext lists`: which paragraphs are list items, how they renumber, and
 // the content written back with their rewritten prefixes.
 #include <fstream>
+#include <iostream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
-#include "app/json_writer.h"
+#include "app/json_output.h"
 #include "app/layout_options.h"
 #include "mtext/lists.h"
 
@@ -31,47 +33,48 @@ const mtext::marks::numbering* item_at(const mtext::geom_multitext& text, mtext:
   return nullptr;
 }
 
-void write_paragraphs(json_writer& json, const mtext::geom_multitext& text) {
-  json.key("paragraphs").begin_array();
+json paragraphs_json(const mtext::geom_multitext& text) {
+  json paragraphs = json::array();
   mtext::position start = 0;
   for (std::size_t paragraph = 0;; ++paragraph) {
-    json.begin_object().field("paragraph", static_cast<unsigned>(paragraph));
     const mtext::marks::numbering* item = item_at(text, start);
-    json.field("item", item != nullptr);
+    json row = {{"paragraph", paragraph}, {"item", item != nullptr}};
     if (item) {
-      json.field("list", item->list).field("level", item->level).key("indices").begin_array();
+      json indices = json::array();
       for (const auto& index : item->indices)
-        json.begin_object().field("value", index.value).field("kind", index.kind).field("alphabet", index.alphabet).end_object();
-      json.end_array();
+        indices.push_back({{"value", index.value}, {"kind", index.kind}, {"alphabet", index.alphabet}});
+      row["list"] = item->list, row["level"] = item->level, row["indices"] = indices;
     }
-    json.end_object();
+    paragraphs.push_back(row);
     while (start < text.size() && text.parts[start].type() != mtext::new_paragraph_type) ++start;
     if (start++ >= text.size()) break;
   }
-  json.end_array();
+  return paragraphs;
 }
 
-int lists_command(invocation& call) {
-  const layout_options o = read_options(call, layout_command_kind::lists);
+int lists_command(layout_options& o) {
+  finish_options(o);
   const mtext::marks::letters_dictionary dictionary = dictionary_of(o);
   mtext::geom_multitext text = laid_out(o);
   mtext::mark_numberings(text, dictionary);
   mtext::marks::update_numberings(text.marks, dictionary);
-  json_writer json(call.out);
-  json.begin_object();
-  write_paragraphs(json, text);
+  const json paragraphs = paragraphs_json(text);
   for (mtext::marks::mark& m : text.marks)
     if (auto* item = dynamic_cast<mtext::marks::numbering*>(&m))
       mtext::update_numbering(text, *item, finder(), dictionary);
-  json.field("content", mtext::encode(text, base_format(o), 1.0)).end_object();
-  call.out << "\n";
+  print_json(std::cout, {{"paragraphs", paragraphs}, {"content", utf8(mtext::encode(text, base_format(o), 1.0))}});
   return 0;
 }
 
-const subcommand_registration registration(
-    {{"lists"}, std::string("lists [--alphabets FILE] ") + layout_synopsis,
-     "prints each paragraph's list item (indices, list, level) and the content with renumbered prefixes",
-     lists_command});
+void setup(CLI::App& app, int& status) {
+  CLI::App* command = app.add_subcommand(
+      "lists", "prints each paragraph's list item (indices, list, level) and the content with renumbered prefixes");
+  auto o = std::make_shared<layout_options>();
+  add_layout_options(*command, *o, layout_command_kind::lists);
+  command->callback([&status, o] { status = lists_command(*o); });
+}
+
+const command_registrar registration("lists", setup);
 
 }  // namespace
 }  // namespace cadtext

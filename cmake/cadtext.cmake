@@ -1,18 +1,36 @@
+include(GNUInstallDirs)
+
 # One library target per source folder. A folder with no sources yet is an
-# interface library, so dependants can already name it.
+# interface library, so dependants can already name it. Libraries are shared:
+# the program, the command module a host loads and the host itself must see
+# one copy of each library's state (runtime classes, the command table, the
+# current host). DEPS are public, PRIVATE_DEPS only the library's own.
+# Each is installed with its headers as cadtext::<folder>.
 function(cadtext_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(includes $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}> $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/cadtext>)
   if(sources)
-    add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_compile_options(${name} PRIVATE -Wall -Wextra)
-    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    add_library(${name} SHARED ${sources})
+    target_include_directories(${name} PUBLIC ${includes})
+    # Calls inside a library stay direct, as they were when it was static.
+    target_compile_options(${name} PRIVATE -Wall -Wextra -fno-semantic-interposition)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
+    set_target_properties(${name} PROPERTIES VERSION ${PROJECT_VERSION}
+      SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR} INSTALL_RPATH "$ORIGIN")
   else()
     add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_include_directories(${name} INTERFACE ${includes})
     target_link_libraries(${name} INTERFACE ${ARG_DEPS})
   endif()
+  string(REGEX REPLACE "^cadtext_" "" short ${name})
+  set_target_properties(${name} PROPERTIES EXPORT_NAME ${short})
+  add_library(cadtext::${short} ALIAS ${name})
+  install(TARGETS ${name} EXPORT cadtext-targets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  file(GLOB headers ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  install(FILES ${headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/cadtext/${folder} COMPONENT dev)
 endfunction()
 
 # The Python whose ezdxf checks the drawings we write: Debian's, since a
@@ -34,19 +52,4 @@ function(cadtext_test name)
     CADTEXT_PYTHON="${CADTEXT_PYTHON}")
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
-endfunction()
-
-# Commands register themselves with the host from static initialisers, which
-# a static library would drop: link every object of cadtext_commands, and
-# export the program's symbols so the commands find the host's entry points
-# (new_ICmdFactory, get_host_funcptr, GetApp) by name.
-function(cadtext_link_commands target)
-  get_target_property(type cadtext_commands TYPE)
-  if(type STREQUAL "STATIC_LIBRARY")
-    target_link_libraries(${target} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,cadtext_commands>")
-  else()
-    target_link_libraries(${target} PRIVATE cadtext_commands)
-  endif()
-  target_link_libraries(${target} PRIVATE cadtext_host)
-  set_target_properties(${target} PROPERTIES ENABLE_EXPORTS ON)
 endfunction()

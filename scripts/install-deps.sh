@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  libboost-dev
+  libboost-dev libcli11-dev nlohmann-json3-dev
+  dpkg-dev file
   libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
   hershey-fonts-data
   qt6-base-dev

@@ -138,6 +138,10 @@ void scripted_host::impl::skipLeftoverAnswers(const char* commandName) {
   for (; next < lines.size() && lines[next].kind != script_kind::command; ++next) {
     if (givenUp) continue;  // answers of a command given up are not used
     const script_line& line = lines[next];
+    if (skipEnded && commandName) {
+      say("*Skipped* \"" + line.text + "\" (line " + std::to_string(line.line) + ")");
+      continue;
+    }
     say("*Unused* \"" + line.text + "\" (line " + std::to_string(line.line) + ")");
     outcome->errors.push_back(source + ":" + std::to_string(line.line) + ": \"" + line.text +
                               "\" answers no prompt" + (commandName ? std::string(" (") + commandName + " has ended)" : ""));
@@ -187,4 +191,5 @@ const std::vector<OdDbObjectId>& scripted_host::updatedEntities() const { return
 int scripted_host::openCommandBrackets() const { return m_impl->bracketDepth; }
 std::size_t scripted_host::temporaryDrawableCount() const { return m_impl->view.drawables.size(); }
 void scripted_host::setPickfirstSelection(std::vector<OdDbObjectId> ids) { m_impl->pickfirst = std::move(ids); }
+void scripted_host::setSkipAnswersOfEndedCommands(bool skip) { m_impl->skipEnded = skip; }
 void scripted_host::setParams(const IParam* params) { m_impl->paramTree = params; }

@@ -55,6 +55,10 @@ public:
   std::size_t temporaryDrawableCount() const;
   // The pick-first selection the next command starts with.
   void setPickfirstSelection(std::vector<OdDbObjectId> ids);
+  // When one script runs over many drawings, a command may end early on a
+  // drawing that has nothing for it (no texts to select); with `skip` its
+  // remaining answers are then skipped rather than errors.
+  void setSkipAnswersOfEndedCommands(bool skip);
   // The parameter tree IApp::params answers (not owned; may be null).
   void setParams(const IParam* params);
 

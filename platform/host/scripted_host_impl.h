@@ -106,4 +106,5 @@ struct scripted_host::impl final : IHostAppServices, IApp, IEvents, IHelpService
   scripted_outcome* outcome = nullptr;
   bool givenUp = false;     // the running command gets no more answers
   bool ranDry = false;      // ... because the script had none for a prompt
+  bool skipEnded = false;   // answers left by a command that ended early are no error
 };
