@@ -82,6 +82,9 @@ void smart_edit::onButtonUp() {
 }
 
 void smart_edit::onDoubleClick(const OdGePoint2d& at) {
+  // The press before it already acted on a gadget; a word is only chosen in the text.
+  const micui::path hit = micui::hit_path(*m_controls, inParentOfControls(at));
+  if (gadget_in(hit) || !reaches_text(hit)) return;
   mtext::geom_multitext& text = m_entity->text();
   const mtext::position p = pointed(text, at);
   if (const mtext::marks::field* f = field_at(text, p)) {

@@ -82,6 +82,8 @@ struct indent_case {
   editor::indents after;  // first, left, right in text heights
 };
 
+void PrintTo(const indent_case& c, std::ostream* os) { *os << c.marker << " by " << c.dx; }
+
 class IndentDrag : public ::testing::TestWithParam<indent_case> {};
 
 // A column 20 wide whose paragraph starts with first 1, left 2, right 0.
@@ -150,6 +152,8 @@ struct width_case {
   double width;  // was 10; the text is 2.5 high
 };
 
+void PrintTo(const width_case& c, std::ostream* os) { *os << "attachment " << c.attachment << " by " << c.dx; }
+
 class WidthSizer : public ::testing::TestWithParam<width_case> {};
 
 TEST_P(WidthSizer, FollowsThePointerFromTheAttachedSide) {
@@ -192,21 +196,31 @@ void columned(edit_session& s) {
   set_columns(s, c);
 }
 
-TEST(Columns, AHeightDragSetsThatColumnsManualHeight) {
-  edit_session s(five_paragraphs);
-  columned(s);
-  const placed sizer = find(*s.editor.controls(), {"backstage", "column#0", "height sizer"});
-  const double first = static_cast<const mtext::column*>(find(*s.editor.controls(), {"backstage", "column#0"}).control)->view().height;
-  const double second = static_cast<const mtext::column*>(find(*s.editor.controls(), {"backstage", "column#1"}).control)->view().height;
-  drag(s, point_of(sizer), point_of(sizer, 0.0, -2.0));
-  const editor::column_settings& c = s.editor.entity().columns();
-  EXPECT_FALSE(c.auto_height);
-  ASSERT_GE(c.heights.size(), 2u);
-  EXPECT_DOUBLE_EQ(c.heights[0], first + 2.0);
-  EXPECT_DOUBLE_EQ(c.heights[1], second) << "the other column keeps its height";
-  EXPECT_EQ(s.undo_depth(), 1u);
-  s.keys("Ctrl+Z");
-  EXPECT_TRUE(s.editor.entity().columns().auto_height);
+TEST(Columns, HeightAndCornerDragsSetThatColumnsManualHeight) {
+  const struct { const char* handle; double dx, dy, width, taller; } rows[] = {
+      {"height sizer", 0.0, -2.0, 5.0, 2.0},
+      {"height edge", 0.7, -1.0, 5.0, 1.0},
+      {"sizer", 1.0, -1.5, 6.0, 1.5},  // the corner: width and height together
+  };
+  for (const auto& r : rows) {
+    edit_session s(five_paragraphs);
+    columned(s);
+    const auto height_of = [&](const char* c) {
+      return static_cast<const mtext::column*>(find(*s.editor.controls(), {"backstage", c}).control)->view().height;
+    };
+    const double first = height_of("column#0"), second = height_of("column#1");
+    const placed handle = find(*s.editor.controls(), {"backstage", "column#0", r.handle});
+    drag(s, point_of(handle), point_of(handle, r.dx, r.dy));
+    const editor::column_settings& c = s.editor.entity().columns();
+    EXPECT_FALSE(c.auto_height) << r.handle;
+    ASSERT_GE(c.heights.size(), 2u) << r.handle;
+    EXPECT_DOUBLE_EQ(c.heights[0], first + r.taller) << r.handle;
+    EXPECT_DOUBLE_EQ(c.heights[1], second) << r.handle << ": the other column keeps its height";
+    EXPECT_DOUBLE_EQ(c.width, r.width) << r.handle;
+    EXPECT_EQ(s.undo_depth(), 1u) << r.handle;
+    s.keys("Ctrl+Z");
+    EXPECT_TRUE(s.editor.entity().columns().auto_height) << r.handle;
+  }
 }
 
 TEST(Columns, TheGutterDotSitsInTheGutterAndWidensItTwiceItsMovement) {
