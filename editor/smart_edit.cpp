@@ -40,7 +40,7 @@ void smart_edit::setUp(ExMTextEditablePtr entity, bool single_line) {
   m_paragraphMode = !single_line;
   m_transform = m_entity->planeToWorld();
   m_entity->setListeners(nullptr, this);
-  m_controls = text_frame::create(*m_entity);
+  m_controls = text_frame::create(*m_entity, m_paragraphMode);
   // The controls lie in the text's plane, turned as the text is.
   const OdGeVector3d x = m_transform * OdGeVector3d(1.0, 0.0, 0.0);
   const OdGePoint3d origin = m_transform * OdGePoint3d(0.0, 0.0, 0.0);

@@ -24,6 +24,7 @@
 #include "editor/edit_history.h"
 #include "editor/edit_host.h"
 #include "editor/gadget_draw.h"
+#include "editor/gadget_drag.h"
 #include "editor/key_bindings.h"
 #include "editor/mtext_editable.h"
 #include "editor/text_frame.h"
@@ -125,6 +126,18 @@ private:
   bool overText(const OdGePoint2d& at) const;
   OdGePoint2d inParentOfControls(const OdGePoint2d& at) const;
 
+  // The ruler and the frame handles (smart_edit_gadgets.cpp).
+  bool pressGadget(const micui::path& hit, const OdGePoint2d& at);
+  void startDrag(const grabbed_gadget& grabbed, const micui::path& hit, const OdGePoint2d& at);
+  void dragGadget(const OdGePoint2d& at);
+  void releaseGadget();
+  void addTab(double x);
+  void dragIndent(indent_marker marker, double dx);
+  void dragTab(double dx);
+  void dropTab();
+  void dragSize(const OdGePoint2d& at);
+  void resizeFrame(const column_settings& columns);
+
   void afterOperation(bool layout);
   void stateChanged() override {}
   win::window_id clipboardWindow() const override { return m_toolbar; }
@@ -147,6 +160,7 @@ private:
   std::unique_ptr<caret_blink> m_blink;
   bool m_keyHandled = false;
   bool m_dragSelecting = false;
+  std::optional<gadget_drag> m_drag;  // from the press on a gadget to the release
   edit_kind m_editKind = edit_kind::caret;
   edit_history m_history;
   std::uint32_t m_redraw = 0;  // bit 0 controls, bit 1 text

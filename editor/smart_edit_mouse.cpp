@@ -1,5 +1,7 @@
 // The editor's mouse: carets and selections by click, Ctrl+click and drag,
 // words and fields by double-click, the context menu, and the cursor.
+#include <algorithm>
+
 #include "editor/caret_motion.h"
 #include "editor/clipboard.h"
 #include "editor/micui_resizer.h"
@@ -30,6 +32,13 @@ bool any_selection_not_empty(const mtext::geom_multitext& text) {
   return false;
 }
 
+// A press reaches the text through the text area or a column's frame.
+bool reaches_text(const micui::path& hit) {
+  return hit.empty() || std::any_of(hit.begin(), hit.end(), [](const micui::control* c) {
+           return c->name == u"mtext" || c->name == u"column";
+         });
+}
+
 win::cursor_id sizing_cursor(std::int32_t direction) {
   switch (direction) {
     case mtext::resizer::north_south: return win::cursor_id::size_ns;
@@ -43,7 +52,7 @@ win::cursor_id sizing_cursor(std::int32_t direction) {
 
 void smart_edit::onButtonDown(const OdGePoint2d& at, win::wparam buttons) {
   const micui::path hit = micui::hit_path(*m_controls, inParentOfControls(at));
-  if (!hit.empty() && hit.front()->name != u"mtext") return;  // a gadget's press
+  if (pressGadget(hit, at) || !reaches_text(hit)) return;
   mtext::geom_multitext& text = m_entity->text();
   const mtext::position p = pointed(text, at);
   if (!select_solid_at(text, p)) {
@@ -58,6 +67,7 @@ void smart_edit::onButtonDown(const OdGePoint2d& at, win::wparam buttons) {
 }
 
 void smart_edit::onMouseMove(const OdGePoint2d& at, win::wparam) {
+  if (m_drag) return dragGadget(at);
   if (!m_dragSelecting) return;  // the press began no drag, or its release came
   extend_to(m_entity->text(), pointed(m_entity->text(), at));
   m_redraw |= 1;
@@ -66,11 +76,15 @@ void smart_edit::onMouseMove(const OdGePoint2d& at, win::wparam) {
 }
 
 void smart_edit::onButtonUp() {
+  if (m_drag) return releaseGadget();
   m_dragSelecting = false;
   m_system.capture().releaseCapture();
 }
 
 void smart_edit::onDoubleClick(const OdGePoint2d& at) {
+  // The press before it already acted on a gadget; a word is only chosen in the text.
+  const micui::path hit = micui::hit_path(*m_controls, inParentOfControls(at));
+  if (gadget_in(hit) || !reaches_text(hit)) return;
   mtext::geom_multitext& text = m_entity->text();
   const mtext::position p = pointed(text, at);
   if (const mtext::marks::field* f = field_at(text, p)) {

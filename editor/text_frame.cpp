@@ -8,9 +8,10 @@ namespace editor {
 
 ODRX_CONS_DEFINE_MEMBERS_ALTNAME(text_frame, micui::control, u"editor::text_frame")
 
-OdSmartPtr<text_frame> text_frame::create(const ExMTextEditable& entity) {
+OdSmartPtr<text_frame> text_frame::create(const ExMTextEditable& entity, bool paragraph_mode) {
   OdSmartPtr<text_frame> root = micui::create_control<text_frame>(u"frame");
   root->m_entity = &entity;
+  root->m_paragraphMode = paragraph_mode;
   root->layout();
   return root;
 }
@@ -20,7 +21,17 @@ void text_frame::init() {
   border->outline_colour = OdCmEntityColor::fromIndex(8);
   micui::create_child<micui::control>(*this, u"column extents");
   micui::create_child<micui::control>(*this, u"mtext");
+  // Over the text area, so the handles on a column's bottom edge are whole to the pointer.
+  micui::create_child<mtext::backstage>(*this, u"backstage");
 }
+
+double text_frame::px() const {
+  return pixel_size() > 0.0 ? pixel_size() : default_pixel_size(m_entity ? m_entity->textHeight() : 1.0);
+}
+
+mtext::ruler* text_frame::ruler() const { return static_cast<mtext::ruler*>(child(u"ruler")); }
+
+mtext::backstage& text_frame::backstage() const { return static_cast<mtext::backstage&>(*child(u"backstage")); }
 
 text_box columns_box(const ExMTextEditable& entity) {
   const auto& columns = entity.text().columns;
@@ -52,6 +63,22 @@ void text_frame::layout() {
   micui::layout_of(*this, u"mtext").place({box.left, 0.0}, box.width, -box.height);
   width = box.left + frame_width;
   height = -frame_height;
+  layout_gadgets();
+}
+
+// The ruler stands above the frame's top edge, from the first column's left edge.
+void text_frame::layout_gadgets() {
+  mtext::backstage& stage = backstage();
+  stage.visible = m_paragraphMode;
+  if (!m_paragraphMode) return;
+  const double px = this->px();
+  stage.show(column_views_of(*m_entity), px);
+  mtext::ruler* r = ruler();
+  if (!r) r = micui::create_child<mtext::ruler>(*this, u"ruler").get();
+  const ruler_model model = ruler_model_of(*m_entity, px);
+  r->show(model);
+  const double h = mtext::ruler_height_px * px;
+  micui::child_layout(*r).place({columns_box(*m_entity).left, h + mtext::ruler_gap_px * px}, model.frame_width, -h);
 }
 
 }  // namespace editor

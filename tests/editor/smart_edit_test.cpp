@@ -276,11 +276,14 @@ TEST(Editor, TheViewDrawsHighlightTextControlsAndCarets) {
   edit.entity().endOperation(true);
 
   OdGiRecorder gi;
+  od_gi_view view;
+  view.pixels_per_unit = 12.0;  // the ruler and handles are sized in pixels
+  gi.setView(view);
   for (const OdGiDrawablePtr& d : edit.drawables()) gi.draw(d.get());
   std::size_t highlights = 0, stems = 0, runs = 0;
   for (const od_gi_primitive& p : gi.primitives()) {
     if (p.kind == od_gi_primitive_kind::polygon && p.traits.trueColor == OdCmEntityColor(255, 255, 255)) ++highlights;
-    if (p.kind == od_gi_primitive_kind::polyline && p.points.size() == 2 &&
+    if (p.kind == od_gi_primitive_kind::polyline && p.points.size() == 2 && p.traits.trueColor == edit.caretLayer()->colour &&
         std::abs(p.points[0].x - p.points[1].x) < 1e-9 && p.points[0].y != p.points[1].y)
       ++stems;
     if (p.kind == od_gi_primitive_kind::text_run) ++runs;
