@@ -21,12 +21,14 @@ bool counts_text_heights(std::uint32_t kind) {
   return kind == CParagraphDlg::kind_at_least || kind == CParagraphDlg::kind_exactly;
 }
 
-// A number that takes the whole text; false for anything else.
+// A number that takes the whole text after leading blanks, as a C
+// conversion reads it; false for anything else.
 bool parse_whole_number(const OdString& text, double& value) {
   const std::string utf8 = text.toUtf8();
-  if (utf8.empty()) return false;
+  const std::size_t first = utf8.find_first_not_of(" \t");
+  if (first == std::string::npos) return false;
   const char* end = utf8.data() + utf8.size();
-  const auto [stop, error] = std::from_chars(utf8.data(), end, value);
+  const auto [stop, error] = std::from_chars(utf8.data() + first, end, value);
   return error == std::errc() && stop == end;
 }
 
