@@ -62,6 +62,6 @@ private:
   IHostView* m_view = nullptr;
 };
 
-// Whether the five commands are in the host's table (also makes sure a
+// Whether the module's commands are in the host's table (also makes sure a
 // program linking this library keeps their registrations).
 bool textCommandsRegistered();

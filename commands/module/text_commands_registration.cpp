@@ -1,4 +1,5 @@
 // Registers the text commands with the host's command table at load time.
+#include "commands/mtext_commands.h"
 #include "commands/text_commands.h"
 #include "platform/host/HostModule.h"
 
@@ -9,6 +10,9 @@ int create_tjust(ICmdProcess** out) { return hostCreateCommand<CTJustCmd>(out); 
 int create_text2mtext(ICmdProcess** out) { return hostCreateCommand<CText2MTextCmd>(out); }
 int create_textfit(ICmdProcess** out) { return hostCreateCommand<CTextFitCmd>(out); }
 int create_tcase(ICmdProcess** out) { return hostCreateCommand<CTCase>(out); }
+int create_mtextedit(ICmdProcess** out) { return hostCreateCommand<CMTextEditCmd>(out); }
+int create_editmtextcontents(ICmdProcess** out) { return hostCreateCommand<CEditMTextContentsCmd>(out); }
+int create_mtextcreate(ICmdProcess** out) { return hostCreateCommand<CMTCreateCmd>(out); }
 
 // Name, creator, group and the host's command flags.
 const host_command_registration registrations[] = {
@@ -17,6 +21,9 @@ const host_command_registration registrations[] = {
     {u"Text2MText", &create_text2mtext, u"HOST", 2},
     {u"TextFit", &create_textfit, u"HOST", 2},
     {u"TCase", &create_tcase, u"HOST", 2},
+    {u"MTextEdit", &create_mtextedit, u"HOST", 2},
+    {u"_editmtextcontents", &create_editmtextcontents, u"HOST", 4},
+    {u"MTextCreate", &create_mtextcreate},
 };
 
 }  // namespace

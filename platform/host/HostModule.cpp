@@ -63,3 +63,8 @@ IProfile* hostProfile() {
   IApp* app = hostApp();
   return app ? app->profile() : nullptr;
 }
+
+win::IWinSystem* hostWinSystem() {
+  IApp* app = hostApp();
+  return app ? app->winSystem() : nullptr;
+}

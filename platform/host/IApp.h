@@ -8,6 +8,10 @@
 #include "platform/host/IParam.h"
 #include "platform/host/IProfile.h"
 
+namespace win {
+class IWinSystem;
+}
+
 class IApp {
 public:
   virtual ~IApp() = default;
@@ -17,6 +21,9 @@ public:
   virtual IHostDialogs* dialogs() = 0;
   // The host's parameter tree (e.g. the alphabets' node), or null.
   virtual const IParam* params() = 0;
+  // The windowing layer the in-place editor talks to (key state, timers,
+  // clipboard); null when the host has none to offer.
+  virtual win::IWinSystem* winSystem() { return nullptr; }
 };
 
 // The services of the current host's application object, each null when
@@ -25,3 +32,4 @@ IEvents* Get_IEvents();
 IHelpService* Get_IHelpService();
 IHostDialogs* hostDialogs();
 IProfile* hostProfile();
+win::IWinSystem* hostWinSystem();

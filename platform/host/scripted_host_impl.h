@@ -7,6 +7,7 @@
 #include "platform/host/scripted_host.h"
 #include "platform/host/scripted_script.h"
 #include "platform/host/IHostView.h"
+#include "platform/win/memory_win_system.h"
 
 // The drawing as a document, handed to commands as their context.
 class scripted_document final : public IHostDocument {
@@ -66,6 +67,7 @@ struct scripted_host::impl final : IHostAppServices, IApp, IEvents, IHelpService
   IHelpService* helpService() override { return this; }
   IHostDialogs* dialogs() override { return this; }
   const IParam* params() override { return paramTree; }
+  win::IWinSystem* winSystem() override { return &windowing; }
   // IEvents, IHelpService, IHostDialogs
   int messageBox(const OdString& text, const OdString& helpTopic, int buttons) override;
   bool showHelp(const OdString& topic) override;
@@ -81,13 +83,18 @@ struct scripted_host::impl final : IHostAppServices, IApp, IEvents, IHelpService
   const script_line* nextAnswer(const std::string& shownPrompt);
   // A line of the wrong kind or value: an error naming it; the command is given up.
   void scriptError(const script_line& line, const std::string& message);
-  // Hands a keys/mouse line to the tracker or the installed filters.
+  // Hands a keys/mouse line to the tracker or the installed filters, with
+  // the key state following each message's modifiers. The whole line is
+  // delivered (a key's up as well as its down); a "^M" or "^C" posted
+  // meanwhile ends the input after it.
   bool feedMessages(const script_line& line, HostEdMessageFilter* tracker);
+  void holdModifiers(std::uint32_t modifiers);
   void say(const std::string& text);
   void sayAnswer(const std::string& prompt, const std::string& answer);
 
   scripted_document* document = nullptr;
   scripted_view view;
+  win::memory_win_system windowing;
   host_memory_profile profileStore;
   const IParam* paramTree = nullptr;
   std::string transcript;

@@ -109,6 +109,7 @@ bool scripted_host::impl::feedMessages(const script_line& line, HostEdMessageFil
   }
   say("  " + line.text);
   for (const host_message& message : line.messages) {
+    holdModifiers(message.modifiers);
     if (tracker) {
       tracker->filterMessage(message);
       continue;
@@ -119,7 +120,16 @@ bool scripted_host::impl::feedMessages(const script_line& line, HostEdMessageFil
     for (HostEdMessageFilter* filter : current)
       if (filter->filterMessage(message)) break;
   }
+  holdModifiers(0);  // the keys are let go at the end of the line
   return true;
+}
+
+// The editor reads Ctrl, Shift and Alt from the key state, as from a keyboard.
+void scripted_host::impl::holdModifiers(std::uint32_t modifiers) {
+  win::memory_key_state& keys = windowing.keyState();
+  keys.setKeyDown(win::VK_CONTROL, (modifiers & kModControl) != 0);
+  keys.setKeyDown(win::VK_SHIFT, (modifiers & kModShift) != 0);
+  keys.setKeyDown(win::VK_MENU, (modifiers & kModAlt) != 0);
 }
 
 int scripted_host::impl::getPoint(const OdString& prompt, OdGePoint3d& point, const OdGePoint3d* basePoint,

@@ -1,0 +1,141 @@
+#include "commands/mtext_editor_run.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "editor/smart_edit.h"
+#include "platform/host/HostModule.h"
+#include "platform/host/IApp.h"
+#include "platform/host/IHostView.h"
+#include "platform/host/host_drawing.h"
+#include "platform/host/host_fields.h"
+#include "platform/host/host_translate.h"
+#include "platform/win/memory_win_system.h"
+
+namespace mtext_editing {
+namespace {
+
+const char16_t* const type_prompt = u"Type the text. Finish input with <Ctrl>+<Enter> or cancel it with <Esc>...";
+const char16_t* const quiet_prompt = u"*";
+constexpr int type_flags = 0x84;
+constexpr int quiet_flags = 0x882;
+// The text between the "$" signs names the question's help topic.
+const char16_t* const save_question = u"Do you want to save your changes?$IDH_TXPAD_MTEXT_SAVE_CHANGES$";
+
+// What the editor asks of its host, answered by the command's host: posts go
+// to the running input; the host has no popup menu to offer.
+class command_edit_host final : public editor::edit_host {
+public:
+  explicit command_edit_host(IHostAppServices& host) : m_host(host) {}
+  void postCommand(const OdString& command) override { m_host.postCommandString(command); }
+  int trackPopupMenu(const std::vector<editor::menu_item>&) override { return 0; }
+  OdDbFieldPtr changeField(OdDbField* field) override {
+    return ::changeField(field, m_host.currentDatabase()) ? OdDbFieldPtr(field) : OdDbFieldPtr();
+  }
+  OdDbFieldPtr insertField() override { return ::insertField(m_host.currentDatabase()); }
+  void redraw() override {
+    if (IHostView* view = m_host.activeView()) view->update();
+  }
+
+private:
+  IHostAppServices& m_host;
+};
+
+// The host's windowing layer, else one of the module's own in memory.
+win::IWinSystem& windowing() {
+  if (win::IWinSystem* system = hostWinSystem()) return *system;
+  static win::memory_win_system own;
+  return own;
+}
+
+// The editor's filter and drawables belong to the host for the edit only.
+class editor_in_host {
+public:
+  editor_in_host(IHostAppServices& host, editor::smart_edit& edit) : m_host(host), m_edit(edit) {
+    m_drawables = edit.drawables();
+    if (IHostView* view = host.activeView())
+      for (const OdGiDrawablePtr& d : m_drawables) view->add(d.get(), kViewTemporaryMode, kViewTemporaryFlags);
+    host.addMessageFilter(&edit.messageFilter());
+  }
+  ~editor_in_host() {
+    m_host.removeMessageFilter(&m_edit.messageFilter());
+    if (IHostView* view = m_host.activeView())
+      for (const OdGiDrawablePtr& d : m_drawables) view->erase(d.get());
+  }
+  editor_in_host(const editor_in_host&) = delete;
+  editor_in_host& operator=(const editor_in_host&) = delete;
+
+private:
+  IHostAppServices& m_host;
+  editor::smart_edit& m_edit;
+  std::vector<OdGiDrawablePtr> m_drawables;
+};
+
+// "Yes", "No" or "Cancel" to saving; without a message box nothing is saved.
+int ask_to_save() {
+  IEvents* events = Get_IEvents();
+  if (!events) return IDNO;
+  const OdString question(save_question);
+  const int dollar = question.find(u'$');
+  const OdString text = question.left(dollar);
+  const OdString topic = question.mid(dollar + 1, question.getLength() - dollar - 2);
+  return events->messageBox(Supp_Translate(text), topic, kMbYesNoCancel | kMbIconQuestion);
+}
+
+// Runs the string input until the edit ends; the code says whether to save.
+int run_input(IHostAppServices& host, editor::smart_edit& edit, bool quiet) {
+  const editor_in_host installed(host, edit);
+  for (;;) {
+    OdString typed;
+    const int input = quiet ? host.getString(quiet_prompt, typed, quiet_flags)
+                            : host.getString(type_prompt, typed, type_flags);
+    if (input != kInputCancel) return kEditAccepted;
+    if (edit.undoEmpty()) return kEditCancelled;
+    switch (ask_to_save()) {
+      case IDYES: return kEditSavedOnCancel;
+      case IDNO: return kEditCancelled;
+      default: break;  // Cancel: back to editing
+    }
+  }
+}
+
+bool saves(int result) { return result == kEditAccepted || result == kEditSavedOnCancel; }
+
+}  // namespace
+
+int run_mtext_editor(IHostAppServices& host, const OdDbMTextPtr& text, const editor_request& request) {
+  if (request.frame) place_in_frame(*text, *request.frame);
+  command_edit_host edit_host(host);
+  editor::smart_edit edit(edit_host, windowing());
+  edit.setUp(text);
+  const int result = run_input(host, edit, request.quiet);
+  edit.commit(saves(result));
+  return result;
+}
+
+int run_text_editor(IHostAppServices& host, const OdDbTextPtr& text, const editor_request& request) {
+  command_edit_host edit_host(host);
+  editor::smart_edit edit(edit_host, windowing());
+  edit.setUp(text);
+  const int result = run_input(host, edit, request.quiet);
+  edit.commit(saves(result), [](OdDbText& t) { t.adjustAlignment(); });
+  return result;
+}
+
+void place_in_frame(OdDbMText& text, const new_frame& frame) {
+  OdGeVector3d normal = OdGeVector3d::kZAxis;
+  double rotation = 0.0;
+  getTextOrientation(normal, rotation);
+  text.setNormal(normal);
+  text.setRotation(rotation);
+  const OdGeVector3d x = text.direction();
+  const OdGeVector3d y = normal.crossProduct(x);
+  const OdGeVector3d diagonal = frame.second - frame.first;
+  const double dx = diagonal.dotProduct(x), dy = diagonal.dotProduct(y);
+  text.setAttachment(OdDbMText::kTopLeft);
+  text.setLocation(frame.first + x * std::min(dx, 0.0) + y * std::max(dy, 0.0));
+  text.setWidth(std::fabs(dx));
+  text.setHeight(0.0);
+}
+
+}  // namespace mtext_editing
