@@ -48,6 +48,10 @@ run: build
 	$(BUILD)/app/cadtext font measure --font Arial --height 2.5 "Hello, world"
 	$(BUILD)/app/cadtext render --width 60 --height 40 --columns static:2:6 --boxes -o $(BUILD)/sample.svg - < samples/sample.mtext
 	@echo "rendered samples/sample.mtext to $(BUILD)/sample.svg"
+	$(BUILD)/app/cadtext run samples/demo.dxf -o $(BUILD)/demo-typed.dxf \
+	  -c 'MTextEdit;select handles 92;keys Home "Typed in place: " Ctrl+Enter'
+	$(BUILD)/app/cadtext dxf render $(BUILD)/demo-typed.dxf -o $(BUILD)/demo-typed.svg
+	@echo "typed into an MText of the sample drawing with the in-place editor: $(BUILD)/demo-typed.svg"
 
 # Headers, libraries, the commands module, data, man page and CMake package under PREFIX.
 install: build
