@@ -85,6 +85,11 @@ public:
   // New column settings; the text is laid out again at the next update.
   void setColumns(const editor::column_settings& columns);
   OdDbMText::AttachmentPoint attachment() const { return m_attachment; }
+  // The frame hangs from its new attachment point at the next layout.
+  void setAttachment(OdDbMText::AttachmentPoint attachment) {
+    m_attachment = attachment;
+    m_layoutNeeded = true;
+  }
   // The greater of the laid-out columns and the stored column heights.
   std::size_t columnCount() const;
   // All columns side by side: (column width + gutter) x count - gutter.
