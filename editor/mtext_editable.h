@@ -68,6 +68,7 @@ public:
   // Measurement and lists for an entity not made from a drawing text (tests, scripts).
   void setMeasurement(std::shared_ptr<const mtext::string_size_finder> finder, mtext::format::string base);
   void setDictionary(mtext::marks::letters_dictionary dictionary);
+  const mtext::marks::letters_dictionary& dictionary() const { return m_target->dictionary(); }
 
   // The content the entity was made or filed in with.
   const std::u16string& content() const { return m_content; }
