@@ -260,10 +260,12 @@ CMTextEdit::CMTextEdit(editor::smart_edit& editor, win::IWindows& windows, toolb
   });
   start(profile);
   m_editor.setToolbarWindow(m_window);
+  m_editor.setToolbarListener(this);
 }
 
 CMTextEdit::~CMTextEdit() {
   close();
+  m_editor.setToolbarListener(nullptr);
   m_editor.setToolbarWindow(win::window_id::none);
   m_windows.destroyWindow(m_window);
 }

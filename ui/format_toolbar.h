@@ -5,8 +5,9 @@
 // widgets to ids, shows `control(id)` and calls `click`, `chooseMenuCommand`
 // or one of the value entry points; each turns into one undo step on the
 // editor, after which the keyboard focus goes back to the drawing. The
-// toolbar owns a window that the editor tells about every change
-// (WM_EDITOR_CHANGED), and re-reads the format at the caret then. What the
+// toolbar owns a window that the editor tells about every step, undo and
+// redo (WM_EDITOR_CHANGED), and listens to the entity for caret moves; it
+// re-reads the format at the caret on both. What the
 // host must show (menus, colour dialog, symbol picker, field dialog,
 // message boxes) comes through `toolbar_services`.
 //
@@ -62,7 +63,7 @@ struct font_entry {
   int pitch_family = 0;
 };
 
-class CMTextEdit {
+class CMTextEdit : private editor::editable_listener {
 public:
   static constexpr double oblique_limit = 80.0;  // degrees either way
   static constexpr double least_width = 0.1, greatest_width = 10.0, width_step = 0.01;
@@ -72,7 +73,7 @@ public:
   CMTextEdit(editor::smart_edit& editor, win::IWindows& windows, toolbar_services services, IProfile* profile,
              bool compact = false);
   // Closes (saving the heights and the position) unless already closed.
-  ~CMTextEdit();
+  ~CMTextEdit() override;
   CMTextEdit(const CMTextEdit&) = delete;
   CMTextEdit& operator=(const CMTextEdit&) = delete;
 
@@ -150,6 +151,7 @@ private:
   void runAlignment(int command);
   void setColumns(const editor::column_settings& columns, editor::edit_kind kind);
 
+  void stateChanged() override { refresh(); }
   void start(IProfile* profile);
   void showTemplate();
   void refreshValues();

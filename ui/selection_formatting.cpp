@@ -146,21 +146,25 @@ mtext::format::paragraph& changing_paragraph(geom_multitext& text, position star
   return mtext::paragraph_at(text, start);
 }
 
-std::u16string first_label(list_kind kind, const mtext::marks::letters_dictionary& dictionary) {
+// A label written "1." or "a." restarts its list, so an item following
+// another gets the second number; renumbering puts the right one.
+std::u16string label(list_kind kind, bool continuing, const mtext::marks::letters_dictionary& dictionary) {
+  const std::size_t n = continuing ? 1 : 0;
   const bool lettered = kind.kind == list_kind::lettered_lower || kind.kind == list_kind::lettered_upper;
   if (lettered && kind.alphabet < dictionary.alphabets.size()) {
     const mtext::marks::alphabet& a = dictionary.alphabets[kind.alphabet];
     const std::u16string& letters = kind.kind == list_kind::lettered_upper ? a.upper : a.lower;
-    if (!letters.empty()) return std::u16string(1, letters.front()) + u".";
+    if (letters.size() > n) return std::u16string(1, letters[n]) + u".";
   }
-  return kind.kind == list_kind::bulleted ? u"\u00B7" : u"1.";
+  if (kind.kind == list_kind::bulleted) return u"\u00B7";
+  return continuing ? u"2." : u"1.";
 }
 
 // Writes the label and its tab at the paragraph's start and hangs it.
-void make_item(editor::geom_edit_target& target, position start, list_kind kind) {
+void make_item(editor::geom_edit_target& target, position start, list_kind kind, bool continuing) {
   geom_multitext& text = target.text();
   const mtext::format::string f = mtext::format::insertion_format(text, target.default_format(), start);
-  text.insert(start, mtext::to_geom(first_label(kind, target.dictionary()) + u"\t", f, text.info.text_height,
+  text.insert(start, mtext::to_geom(label(kind, continuing, target.dictionary()) + u"\t", f, text.info.text_height,
                                     target.finder()));
   auto at = text.parts.cbegin() + start;
   if (const auto item = mtext::parse_numbering(text, target.dictionary(), at, text.parts.cend()))
@@ -250,9 +254,12 @@ list_kind current_list_kind(const geom_multitext& text) {
 
 void set_list_kind(editor::geom_edit_target& target, list_kind kind) {
   geom_multitext& text = target.text();
-  for (const position start : selected_paragraph_starts(text)) {
+  const std::vector<position> starts = selected_paragraph_starts(text);
+  for (const position start : starts) {
+    // Paragraphs before this one keep their positions: the starts run backwards.
+    const bool continuing = start > 0 && std::count(starts.begin(), starts.end(), paragraph_start(text, start - 1));
     if (numbering* item = item_at(text, start)) mtext::clear_numbering(text, *item, changing_paragraph(text, start));
-    if (kind.kind != list_kind::off) make_item(target, start, kind);
+    if (kind.kind != list_kind::off) make_item(target, start, kind, continuing);
   }
   target.update_numbering();
 }
