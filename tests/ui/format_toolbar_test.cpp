@@ -137,6 +137,34 @@ TEST(FormatToolbar, NumberingMenuMakesAndEndsListItems) {
   EXPECT_EQ(content(s), "ab\\Pcd");
 }
 
+TEST(FormatToolbar, MenusChangeTheFrameAsOneStep) {
+  toolbar_session s(u"a[bc]d");
+  s.choices = {ui::alignment_cmd::first + 8};
+  s.toolbar.click(c::alignment);
+  EXPECT_EQ(s.editor.entity().attachment(), OdDbMText::kBottomRight);
+  s.toolbar.click(c::undo);
+  EXPECT_EQ(s.editor.entity().attachment(), OdDbMText::kTopLeft);
+  s.choices = {ui::columns_cmd::static_2 + 1};
+  s.toolbar.click(c::columns);
+  EXPECT_EQ(s.editor.entity().columnType(), OdDbMText::kStaticColumns);
+  EXPECT_EQ(s.editor.entity().columnHeights().size(), 3u);
+  s.choices = {ui::spacing_cmd::one_and_half};
+  s.toolbar.click(c::line_spacing);
+  EXPECT_NE(content(s).find("sm1.5"), std::string::npos) << content(s);
+  EXPECT_EQ(s.undo_depth(), 2u);
+  EXPECT_TRUE(s.messages.empty());
+}
+
+TEST(FormatToolbar, ObliqueAndWidthStayInTheirRanges) {
+  toolbar_session s(u"[ab]");
+  s.toolbar.enterOblique(95);
+  EXPECT_EQ(s.toolbar.control(c::oblique).text.toUtf8(), "80");
+  s.toolbar.spin(c::width_spin, -100);
+  EXPECT_EQ(s.toolbar.control(c::width).text.toUtf8(), "0.1");
+  s.toolbar.spin(c::width_spin, 2);
+  EXPECT_EQ(s.toolbar.control(c::width).text.toUtf8(), "0.12");
+}
+
 TEST(FormatToolbar, StackAndCaseWorkOnTheSelection) {
   toolbar_session s(u"x[1/2]y");
   s.toolbar.click(c::stack);
