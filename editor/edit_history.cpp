@@ -6,12 +6,13 @@ edit_state edit_history::capture(ExMTextEditable& entity) {
   const mtext::change_span since_base = entity.takeSnapshotChanges();
   m_base = m_base ? take_snapshot(m_tables, entity.text(), *m_base, since_base, renumber_on_restore)
                   : take_snapshot(m_tables, entity.text(), renumber_on_restore);
-  return {entity.columns(), entity.textHeight(), entity.textStyle(), *m_base};
+  return {entity.columns(), entity.textHeight(), entity.textStyle(), entity.attachment(), *m_base};
 }
 
 void edit_history::restore(ExMTextEditable& entity, const edit_state& state) {
   entity.setTextHeight(state.text_height);
   entity.setTextStyle(state.style);
+  entity.setAttachment(state.attachment);
   entity.setColumns(state.columns);
   mtext::geom_multitext text;
   editor::restore(state.text, m_tables, text);

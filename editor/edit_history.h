@@ -1,7 +1,8 @@
 // edit_history: the editor's undo and redo stacks of whole editing states.
 //
-// A state holds the frame, the text height, the style and the laid-out
-// text with its marks; restoring one replaces the entity's state wholesale.
+// A state holds the frame, the text height, the style, the attachment and
+// the laid-out text with its marks; restoring one replaces the entity's
+// state wholesale.
 // The text is kept as a snapshot that shares every part the edits since the
 // previous snapshot did not touch, so a step costs what it changed.
 #pragma once
@@ -19,6 +20,7 @@ struct edit_state {
   column_settings columns;
   double text_height = 0.0;
   OdDbObjectId style;
+  OdDbMText::AttachmentPoint attachment = OdDbMText::kTopLeft;
   text_snapshot text;
 };
 

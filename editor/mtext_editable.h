@@ -68,6 +68,7 @@ public:
   // Measurement and lists for an entity not made from a drawing text (tests, scripts).
   void setMeasurement(std::shared_ptr<const mtext::string_size_finder> finder, mtext::format::string base);
   void setDictionary(mtext::marks::letters_dictionary dictionary);
+  const mtext::marks::letters_dictionary& dictionary() const { return m_target->dictionary(); }
 
   // The content the entity was made or filed in with.
   const std::u16string& content() const { return m_content; }
@@ -85,6 +86,11 @@ public:
   // New column settings; the text is laid out again at the next update.
   void setColumns(const editor::column_settings& columns);
   OdDbMText::AttachmentPoint attachment() const { return m_attachment; }
+  // The frame hangs from its new attachment point at the next layout.
+  void setAttachment(OdDbMText::AttachmentPoint attachment) {
+    m_attachment = attachment;
+    m_layoutNeeded = true;
+  }
   // The greater of the laid-out columns and the stored column heights.
   std::size_t columnCount() const;
   // All columns side by side: (column width + gutter) x count - gutter.

@@ -73,6 +73,9 @@ public:
   void setUp(ExMTextEditablePtr entity, bool single_line);
 
   void setToolbarWindow(win::window_id window) { m_toolbar = window; }
+  // The toolbar's listener, told after every operation (before the editor),
+  // so it follows caret moves too; null to stop.
+  void setToolbarListener(editable_listener* toolbar) { m_entity->setListeners(toolbar, this); }
   void setCaptureWindow(win::window_id window) { m_captureWindow = window; }
 
   // One window message with the pointer in world coordinates; true when the
