@@ -83,14 +83,14 @@ int ask_to_save() {
 }
 
 // Runs the string input until the edit ends; the code says whether to save.
-int run_input(IHostAppServices& host, editor::smart_edit& edit, bool quiet) {
+int run_input(IHostAppServices& host, editor::smart_edit& edit, const editor_request& request) {
   const editor_in_host installed(host, edit);
   for (;;) {
     OdString typed;
-    const int input = quiet ? host.getString(quiet_prompt, typed, quiet_flags)
-                            : host.getString(type_prompt, typed, type_flags);
+    const int input = request.quiet ? host.getString(quiet_prompt, typed, quiet_flags)
+                                    : host.getString(type_prompt, typed, type_flags);
     if (input != kInputCancel) return kEditAccepted;
-    if (edit.undoEmpty()) return kEditCancelled;
+    if (edit.undoEmpty() || !request.ask_to_save) return kEditCancelled;
     switch (ask_to_save()) {
       case IDYES: return kEditSavedOnCancel;
       case IDNO: return kEditCancelled;
@@ -108,7 +108,7 @@ int run_mtext_editor(IHostAppServices& host, const OdDbMTextPtr& text, const edi
   command_edit_host edit_host(host);
   editor::smart_edit edit(edit_host, windowing());
   edit.setUp(text);
-  const int result = run_input(host, edit, request.quiet);
+  const int result = run_input(host, edit, request);
   edit.commit(saves(result));
   return result;
 }
@@ -117,8 +117,9 @@ int run_text_editor(IHostAppServices& host, const OdDbTextPtr& text, const edito
   command_edit_host edit_host(host);
   editor::smart_edit edit(edit_host, windowing());
   edit.setUp(text);
-  const int result = run_input(host, edit, request.quiet);
-  edit.commit(saves(result), [](OdDbText& t) { t.adjustAlignment(); });
+  const int result = run_input(host, edit, request);
+  if (request.place_line) edit.commit(saves(result), request.place_line);
+  else edit.commit(saves(result), [](OdDbText& t) { t.adjustAlignment(); });
   return result;
 }
 

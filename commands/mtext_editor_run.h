@@ -6,6 +6,7 @@
 // It does not select, create or append objects; the commands around it do.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "platform/host/IHostAppServices.h"
@@ -36,6 +37,12 @@ struct editor_request {
   bool quiet = false;                // several objects in one run: the short prompt "*"
   mtext_editor_options options;
   std::optional<new_frame> frame;    // a new MText, placed and oriented here first
+  // Single-line mode: called after a save on the edited Text, then on each
+  // Text the edit made for the lines after the first, in line order; unset,
+  // each one's alignment is adjusted.
+  std::function<void(OdDbText&)> place_line;
+  // Esc after a change asks whether to save; when false it discards.
+  bool ask_to_save = true;
 };
 
 // Edits `text` in paragraph mode and commits it (saved or not) before

@@ -1,5 +1,6 @@
 // Registers the text commands with the host's command table at load time.
 #include "commands/mtext_commands.h"
+#include "commands/single_line_text_commands.h"
 #include "commands/text_commands.h"
 #include "platform/host/HostModule.h"
 
@@ -13,6 +14,9 @@ int create_tcase(ICmdProcess** out) { return hostCreateCommand<CTCase>(out); }
 int create_mtextedit(ICmdProcess** out) { return hostCreateCommand<CMTextEditCmd>(out); }
 int create_editmtextcontents(ICmdProcess** out) { return hostCreateCommand<CEditMTextContentsCmd>(out); }
 int create_mtextcreate(ICmdProcess** out) { return hostCreateCommand<CMTCreateCmd>(out); }
+int create_dtext(ICmdProcess** out) { return hostCreateCommand<CDTextCmd>(out); }
+int create_text(ICmdProcess** out) { return hostCreateCommand<CTextCreateCmd>(out); }
+int create_ddedit(ICmdProcess** out) { return hostCreateCommand<CTextEditCmd>(out); }
 
 // Name, creator, group and the host's command flags.
 const host_command_registration registrations[] = {
@@ -24,6 +28,9 @@ const host_command_registration registrations[] = {
     {u"MTextEdit", &create_mtextedit, u"HOST", 2},
     {u"_editmtextcontents", &create_editmtextcontents, u"HOST", 4},
     {u"MTextCreate", &create_mtextcreate},
+    {u"dText", &create_dtext},
+    {u"-Text", &create_text},
+    {u"ddEdit", &create_ddedit, u"HOST", 2},
 };
 
 }  // namespace
