@@ -42,7 +42,9 @@ void edit_attribute_definition(const OdDbObjectId& id) {
 
 void edit_single_line(IHostAppServices& host, const OdDbObjectId& id) {
   const OdDbTextPtr text = OdDbText::cast(id.openObject(OdDb::kForWrite).get());
-  mtext_editing::run_text_editor(host, text, {});
+  mtext_editing::editor_request request;
+  request.ask_to_save = false;  // Esc discards the change to this Text
+  mtext_editing::run_text_editor(host, text, request);
   host.entityUpdated(id);
 }
 
