@@ -67,6 +67,8 @@ TEST(TextCreateRows, PromptsAndTypedLinesMakeTexts) {
        2.5, 0.0, {{"Mid", 50, 50, 10}, {"Low", 50, 50 - line_step * 2.5, 10}}},
       {"rotated lines go down across the baseline", "dText\npoint 0,0\nstring 3\nstring 90\nkeys \"A\" Enter \"B\" Enter Enter\n",
        3.0, 90.0, {{"A", 0, 0, 0}, {"B", line_step * 3.0, 0, 0}}},
+      {"Fit asks for both points and the height, not the rotation",
+       "dText\nkeyword Fit\npoint 0,0\npoint 20,0\nstring 3\nkeys \"Fit\" Enter Enter\n", 3.0, 0.0, {{"Fit", 20, 0, 2}}},
       {"-Text takes a string", "-Text\npoint 5,5\nstring 4\nenter\nstring Plain\n", 4.0, 0.0, {{"Plain", 5, 5, 0}}},
   };
   for (const create_row& row : rows) {
