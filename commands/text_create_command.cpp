@@ -277,8 +277,12 @@ struct typed_lines {
   std::vector<OdDbTextPtr> made;
 
   void place(OdDbText& text) {
-    if (made.empty()) append(db, text);
-    else place_below(text, *first, static_cast<int>(made.size())), text.adjustAlignment(&db);
+    if (made.empty()) {
+      append(db, text);
+    } else {
+      place_below(text, *first, static_cast<int>(made.size()));
+      text.adjustAlignment(&db);
+    }
     made.push_back(OdDbTextPtr(&text));
   }
   // Empty lines make no Text; the last one left, if any.
