@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "editor/smart_edit.h"
 #include "platform/host/HostModule.h"
@@ -27,7 +28,12 @@ const char16_t* const save_question = u"Do you want to save your changes?$IDH_TX
 class command_edit_host final : public editor::edit_host {
 public:
   explicit command_edit_host(IHostAppServices& host) : m_host(host) {}
-  void postCommand(const OdString& command) override { m_host.postCommandString(command); }
+  void postCommand(const OdString& command) override {
+    m_cancelPosted = m_cancelPosted || command == OdString(u"^C");
+    m_host.postCommandString(command);
+  }
+  // Whether the editor itself ended the input by cancelling since the last call.
+  bool takeCancelPosted() { return std::exchange(m_cancelPosted, false); }
   int trackPopupMenu(const std::vector<editor::menu_item>&) override { return 0; }
   OdDbFieldPtr changeField(OdDbField* field) override {
     return ::changeField(field, m_host.currentDatabase()) ? OdDbFieldPtr(field) : OdDbFieldPtr();
@@ -39,6 +45,7 @@ public:
 
 private:
   IHostAppServices& m_host;
+  bool m_cancelPosted = false;
 };
 
 // The host's windowing layer, else one of the module's own in memory.
@@ -83,18 +90,23 @@ int ask_to_save() {
 }
 
 // Runs the string input until the edit ends; the code says whether to save.
-int run_input(IHostAppServices& host, editor::smart_edit& edit, const editor_request& request) {
+// A cancel the editor did not post means the host's input itself ended (a
+// script ran out): there is no editing to go back to, so Cancel discards.
+int run_input(IHostAppServices& host, editor::smart_edit& edit, command_edit_host& edit_host,
+              const editor_request& request) {
   const editor_in_host installed(host, edit);
   for (;;) {
     OdString typed;
     const int input = request.quiet ? host.getString(quiet_prompt, typed, quiet_flags)
                                     : host.getString(type_prompt, typed, type_flags);
     if (input != kInputCancel) return kEditAccepted;
+    const bool input_ended = !edit_host.takeCancelPosted();
     if (edit.undoEmpty() || !request.ask_to_save) return kEditCancelled;
     switch (ask_to_save()) {
       case IDYES: return kEditSavedOnCancel;
       case IDNO: return kEditCancelled;
-      default: break;  // Cancel: back to editing
+      default:
+        if (input_ended) return kEditCancelled;  // Cancel: back to editing, when there is any
     }
   }
 }
@@ -108,7 +120,7 @@ int run_mtext_editor(IHostAppServices& host, const OdDbMTextPtr& text, const edi
   command_edit_host edit_host(host);
   editor::smart_edit edit(edit_host, windowing());
   edit.setUp(text);
-  const int result = run_input(host, edit, request);
+  const int result = run_input(host, edit, edit_host, request);
   edit.commit(saves(result));
   return result;
 }
@@ -117,7 +129,7 @@ int run_text_editor(IHostAppServices& host, const OdDbTextPtr& text, const edito
   command_edit_host edit_host(host);
   editor::smart_edit edit(edit_host, windowing());
   edit.setUp(text);
-  const int result = run_input(host, edit, request);
+  const int result = run_input(host, edit, edit_host, request);
   if (request.place_line) edit.commit(saves(result), request.place_line);
   else edit.commit(saves(result), [](OdDbText& t) { t.adjustAlignment(); });
   return result;

@@ -11,6 +11,11 @@ status=0
 "$cadtext" run "$drawing" -o "$work/esc.dxf" -c 'MTextEdit;select handles 92;keys Esc' || status=$?
 test "$status" -eq 1
 cmp "$drawing" "$work/esc.dxf"
+# A change, Esc, and a script with no answer to the save question: nothing saved, no endless asking.
+status=0
+timeout 20 "$cadtext" run "$drawing" -o "$work/unanswered.dxf" -c 'MTextEdit;select handles 92;keys "abc" Esc' || status=$?
+test "$status" -eq 1
+cmp "$drawing" "$work/unanswered.dxf"
 "$cadtext" run "$drawing" -o "$work/created.dxf" -c 'MTextCreate;point 10,50;point 70,40;keys "New" Ctrl+Enter'
 "$cadtext" dxf info "$work/created.dxf" | grep "	MTEXT	.*	TopLeft	10,50,0	.*New$"
 echo "edited, left unchanged and created"
