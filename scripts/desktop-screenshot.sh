@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 cmake --build "$build" -j2 --target cadtext cadtext_text_commands
-run=("$build/app/cadtext" gui samples/demo.dxf --pick 92 -c MTextEdit --screenshot docs/desktop.png)
+run=("$build/app/cadtext" gui samples/demo.dxf --pick 8F -c MTextEdit --screenshot docs/desktop.png)
 if command -v xvfb-run >/dev/null 2>&1; then
   xvfb-run -a -s "-screen 0 1280x900x24" "${run[@]}"
 else
