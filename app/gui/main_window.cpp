@@ -109,13 +109,18 @@ bool main_window::settleUnsavedChanges() {
 }
 
 void main_window::closeEvent(QCloseEvent* event) {
+  if (m_host->running()) m_line->print("A command is running: finish it or press Esc first.");
   if (m_host->running() || !settleUnsavedChanges()) event->ignore();
   else event->accept();
 }
 
 void main_window::showError(const QString& text) {
   m_line->print(text);
-  if (isVisible()) QMessageBox::warning(this, "cadtext", text);
+  if (!isVisible()) return;
+  // Window-modal but not blocking: the caller goes on at once.
+  auto* box = new QMessageBox(QMessageBox::Warning, "cadtext", text, QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
 }
 
 }  // namespace gui

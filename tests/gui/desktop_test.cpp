@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
@@ -161,6 +162,48 @@ TEST_F(Desktop, escape_in_the_command_line_cancels_a_prompt) {
   });
   EXPECT_NE(line.history().indexOf("Selects text objects: *Cancel*"), -1) << line.history().toStdString();
   EXPECT_FALSE(window.isWindowModified());
+}
+
+TEST_F(Desktop, escape_after_a_change_asks_and_no_keeps_the_text) {
+  QString asked;
+  window.host().answer_message_box = [&](const QString& text, int) {
+    asked = text;
+    return int(IDNO);
+  };
+  play({
+      [&] { QTest::mouseDClick(&view, Qt::LeftButton, {}, centreOf(0x92)); },
+      [&] {
+        QTest::keyClicks(&view, "x");
+        QTest::keyClick(&view, Qt::Key_Escape);
+      },
+  });
+  EXPECT_EQ(asked, "Do you want to save your changes?");
+  const OdDbMTextPtr text = OdDbMText::cast(window.database()->getOdDbObjectId(OdDbHandle(0x92)).openObject().get());
+  EXPECT_EQ(text->contents().toUtf8(), "Bottom right");
+  EXPECT_FALSE(window.isWindowModified());
+}
+
+TEST_F(Desktop, a_drawing_that_does_not_read_is_refused_and_the_open_one_stays) {
+  const std::string bad = (std::filesystem::temp_directory_path() / "cadtext-gui-bad.dxf").string();
+  FILE* file = std::fopen(bad.c_str(), "w");
+  std::fputs("garbage\n", file);
+  std::fclose(file);
+  EXPECT_FALSE(window.openDrawing(QString::fromStdString(bad)));
+  EXPECT_NE(line.history().indexOf("cadtext-gui-bad.dxf: 1: "), -1) << line.history().toStdString();
+  EXPECT_EQ(window.windowTitle(), "demo.dxf[*] - cadtext");
+  std::filesystem::remove(bad);
+}
+
+TEST_F(Desktop, closing_with_unsaved_changes_asks_first) {
+  window.setWindowModified(true);
+  int asked = 0;
+  window.answer_unsaved = [&] { ++asked; return int(QMessageBox::Cancel); };
+  EXPECT_FALSE(window.close());
+  EXPECT_EQ(asked, 1);
+  EXPECT_TRUE(window.isVisible());
+  window.answer_unsaved = [&] { ++asked; return int(QMessageBox::Discard); };
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(asked, 2);
 }
 
 }  // namespace
