@@ -55,7 +55,8 @@ int run_gui(gui_options o) {
   gui::main_window window;
   const std::string drawing = o.drawing.empty() ? sample_drawing() : o.drawing;
   if (!drawing.empty() && !window.openDrawing(QString::fromStdString(drawing))) {
-    std::cerr << "cadtext: cannot open " << drawing << "\n";
+    // The reason is the command line's last line.
+    std::cerr << "cadtext: " << window.commandLine().history().split('\n').last().toStdString() << "\n";
     return 2;
   }
   window.show();

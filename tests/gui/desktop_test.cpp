@@ -30,8 +30,9 @@ QApplication& application() {
   static char name[] = "gui_tests";
   static char* argv[] = {name, nullptr};
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: Qt must not be torn down among the static destructors.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 struct Desktop : ::testing::Test {
@@ -181,6 +182,40 @@ TEST_F(Desktop, escape_after_a_change_asks_and_no_keeps_the_text) {
   const OdDbMTextPtr text = OdDbMText::cast(window.database()->getOdDbObjectId(OdDbHandle(0x92)).openObject().get());
   EXPECT_EQ(text->contents().toUtf8(), "Bottom right");
   EXPECT_FALSE(window.isWindowModified());
+}
+
+TEST_F(Desktop, a_new_mtext_in_a_frame_picked_with_the_mouse_and_typed_corner) {
+  const QPoint first = view.toScreen(OdGePoint3d(100, 80, 0)).toPoint();
+  play({
+      [&] { type("MTextCreate"); },
+      [&] { QTest::mouseClick(&view, Qt::LeftButton, {}, first); },
+      [&] { type("160,70"); },
+      [&] {
+        QTest::keyClicks(&view, "New note");
+        QTest::keyClick(&view, Qt::Key_Return, Qt::ControlModifier);
+      },
+  });
+  EXPECT_NE(line.history().indexOf("Specify opposite corner: 160,70"), -1) << line.history().toStdString();
+  EXPECT_TRUE(window.isWindowModified());
+  const OdDbObjectId made = view.entityAt(view.toScreen(OdGePoint3d(102, 79, 0)));
+  ASSERT_FALSE(made.isNull());
+  const OdDbMTextPtr text = OdDbMText::cast(made.openObject().get());
+  ASSERT_FALSE(text.isNull());
+  EXPECT_NE(text->contents().toUtf8().find("New note"), std::string::npos) << text->contents().toUtf8();
+}
+
+TEST_F(Desktop, arrow_keys_pan_and_enter_repeats_the_last_command) {
+  const OdGePoint3d before = view.toWorld(QPointF(100, 100));
+  QTest::keyClick(&view, Qt::Key_Right);
+  EXPECT_GT(view.toWorld(QPointF(100, 100)).x, before.x);
+
+  play({
+      [&] { type("TJust"); },
+      [&] { QTest::keyClick(line.input(), Qt::Key_Escape); },
+      [&] { type(""); },
+      [&] { QTest::keyClick(line.input(), Qt::Key_Escape); },
+  });
+  EXPECT_EQ(line.history().count("Command: TJust"), 2) << line.history().toStdString();
 }
 
 TEST_F(Desktop, a_drawing_that_does_not_read_is_refused_and_the_open_one_stays) {

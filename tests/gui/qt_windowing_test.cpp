@@ -17,8 +17,9 @@ QApplication& application() {
   static char name[] = "gui_tests";
   static char* argv[] = {name, nullptr};
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: Qt must not be torn down among the static destructors.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 // message, wParam, in order.
