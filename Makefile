@@ -52,6 +52,8 @@ run: build
 	  -c 'MTextEdit;select handles 92;keys Home "Typed in place: " Ctrl+Enter'
 	$(BUILD)/app/cadtext dxf render $(BUILD)/demo-typed.dxf -o $(BUILD)/demo-typed.svg
 	@echo "typed into an MText of the sample drawing with the in-place editor: $(BUILD)/demo-typed.svg"
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/app/cadtext gui samples/demo.dxf; \
+	  else $(BUILD)/app/cadtext gui samples/demo.dxf --screenshot $(BUILD)/desktop.png; fi
 
 # Headers, libraries, the commands module, data, man page and CMake package under PREFIX.
 install: build
