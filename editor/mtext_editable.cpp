@@ -77,6 +77,9 @@ OdSmartPtr<ExMTextEditable> ExMTextEditable::createFrom(const OdDbMTextPtr& text
   e.setColor(text->color());
   e.m_text.info = mtext::mtext_convert_info(text);
   e.m_text.info.layout_mode = multiline_editor;
+  // The plane's origin is the box's top-left corner: the text hangs from it
+  // while it is edited, whatever the attachment's row.
+  e.m_text.info.vertical = 0;
   e.setMeasurement(std::make_shared<mtext::mtext_size_finder>(OdDbDatabasePtr(text->database())),
                    mtext::default_mtext_format(text));
   e.m_planeToWorld = text->boxToWorld();
