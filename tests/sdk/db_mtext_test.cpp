@@ -6,12 +6,6 @@
 
 namespace {
 
-void expect_near(const OdGePoint3d& a, const OdGePoint3d& b, const std::string& what) {
-  EXPECT_NEAR(a.x, b.x, 1e-9) << what;
-  EXPECT_NEAR(a.y, b.y, 1e-9) << what;
-  EXPECT_NEAR(a.z, b.z, 1e-9) << what;
-}
-
 // A provider of a fixed size, standing in for the text library's layout.
 struct fixed_provider : OdDbMTextLayoutProvider {
   od_mtext_extents size;

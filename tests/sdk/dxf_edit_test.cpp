@@ -30,18 +30,6 @@ for e in doc.entitydb.values():
 print("seed", doc.header["$HANDSEED"])
 )";
 
-std::vector<const od_dxf_record*> records_of(const OdDxfDocument& doc, const std::string& section) {
-  std::vector<const od_dxf_record*> records;
-  for (const od_dxf_record& record : doc.section(section)->records) records.push_back(&record);
-  return records;
-}
-
-bool same_tags(const OdDxfTags& a, const OdDxfTags& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const OdDxfTag& x, const OdDxfTag& y) {
-           return x.code == y.code && x.value == y.value;
-         });
-}
-
 OdDbObjectId first_text_in(const OdDbObjectId& block) {
   for (const OdDbObjectId& id : OdDbBlockTableRecordPtr(block.peekObject())->entityIds())
     if (id.peekObject()->isKindOf(OdDbText::desc()) && !id.isErased()) return id;

@@ -32,12 +32,6 @@ OdDbObjectId first_text(const OdDbDatabase& db) {
   return OdDbObjectId::kNull;
 }
 
-std::string field_code_of(const OdDbDatabase& db, OdDbHandle handle) {
-  const OdDbObject* object = db.getOdDbObjectId(handle).peekObject();
-  if (!object || !object->hasFields()) return "(no field)";
-  return OdDbFieldPtr(object->getField(u"TEXT"))->getFieldCode().toUtf8();
-}
-
 struct DxfFieldLink : ::testing::Test {
   scratch_dir dir;
   OdDbDatabasePtr db = odDxfReadFile(kDemo);
