@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/text_justify.h"
+#include "platform/sdk/OdDbMLeader.h"
 #include "test_drawing.h"
 
 namespace {
@@ -34,6 +35,23 @@ TEST(ApplyTextJustify, PositionOrAlignmentPointFollowsTheModes) {
   OdDbTextPtr top_left = d.justified_text(u"T", OdGePoint3d(5.0, 5.0, 0.0), kTextLeft, kTextTop);
   EXPECT_FALSE(isDefaultTextAlignment(top_left));
   EXPECT_FALSE(isDefaultTextAlignment(OdDbTextPtr()));
+}
+
+// The exported MText function the commands do not use, and what the
+// justification of an index leaves alone.
+TEST(ApplyMTextJustify, EveryJustificationKeepsTheBoxOthersAreLeftAlone) {
+  test_drawing d;
+  for (int to = 0; to < index_count; ++to) {
+    OdDbMTextPtr m = d.mtext(u"First line\\Psecond", OdGePoint3d(10.0, 20.0, 0.0), OdDbMText::kMiddleRight);
+    const auto before = bounding_points(*m);
+    ApplyMTextJustify(m, horizontal_of_index(to), vertical_of_index(to));
+    EXPECT_EQ(m->attachment(), attachment_of_index(to)) << to;
+    expect_same_box(before, bounding_points(*m), 1e-9, std::to_string(to));
+  }
+  ApplyMTextJustify(OdDbMTextPtr(), kTextCenter, kTextBase);
+  OdDbMLeaderPtr leader = OdDbMLeader::createObject();
+  EXPECT_FALSE(apply_index(leader.get(), 13));
+  EXPECT_FALSE(apply_index(nullptr, 13));
 }
 
 }  // namespace
