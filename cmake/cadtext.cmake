@@ -51,5 +51,8 @@ function(cadtext_test name)
     CADTEXT_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     CADTEXT_PYTHON="${CADTEXT_PYTHON}")
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+  # CTest names carry the folder ("editor.Ruler.TabSwitch..."), so
+  # `ctest -R editor` runs one group.
+  string(REGEX REPLACE "_tests$" "" group ${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES TEST_PREFIX "${group}.")
 endfunction()

@@ -13,6 +13,7 @@ packages=(
   hershey-fonts-data
   qt6-base-dev
   python3-ezdxf
+  gcovr
 )
 
 missing=()

@@ -37,18 +37,6 @@ TEST(JustificationIndex, EveryIndexGivesTheTableModesAndAttachment) {
   }
 }
 
-TEST(JustificationIndex, KeywordListHasTheIndexOrder) {
-  // The position of each keyword in the prompt's list is its index.
-  const std::u16string list = keywords;
-  std::size_t start = 0;
-  for (int index = 0; index < index_count; ++index) {
-    const std::size_t blank = list.find(u' ', start);
-    EXPECT_EQ(list.substr(start, blank - start), std::u16string(keyword_of_index(index)));
-    start = blank == std::u16string::npos ? list.size() : blank + 1;
-  }
-  EXPECT_EQ(std::u16string(keywords_local_global), list + u" _ " + list);
-}
-
 TEST(JustificationIndex, OutOfRangeValuesFallBackToLeft) {
   for (int index : {-1, 15, 100}) {
     EXPECT_EQ(horizontal_of_index(index), kTextLeft) << index;
@@ -59,13 +47,6 @@ TEST(JustificationIndex, OutOfRangeValuesFallBackToLeft) {
   EXPECT_EQ(index_of_modes(6, 0), 0);
   EXPECT_EQ(index_of_modes(0, 4), 0);
   EXPECT_EQ(index_of_modes(-1, 0), 0);
-}
-
-TEST(JustificationIndex, MiddleOffTheBaselineFollowsTheFormula) {
-  // horizontal + (5 - horizontal / 3 - vertical) * 3 for modes with no row of their own.
-  EXPECT_EQ(index_of_modes(kTextMid, kTextVertMid), 10);  // MC
-  EXPECT_EQ(index_of_modes(kTextAlign, kTextTop), 6);     // TL
-  EXPECT_EQ(index_of_modes(kTextFit, kTextBottom), 14);   // BR
 }
 
 const row kTJustTable[] = {
@@ -88,14 +69,6 @@ TEST(TJustTable, EveryPositionGivesItsModesAndAttachment) {
     EXPECT_EQ(e.vertical, r.vertical);
     EXPECT_EQ(e.attachment, r.attachment);
   }
-}
-
-TEST(TJustTable, MiddleIsCenterForTextButMiddleCenterForMText) {
-  const tjust_entry middle = tjust_of_position(2), center = tjust_of_position(1);
-  EXPECT_EQ(middle.horizontal, center.horizontal);
-  EXPECT_EQ(middle.vertical, center.vertical);
-  EXPECT_NE(middle.attachment, center.attachment);
-  EXPECT_EQ(middle.attachment, OdDbMText::kMiddleCenter);
 }
 
 }  // namespace

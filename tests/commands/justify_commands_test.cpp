@@ -1,63 +1,54 @@
 // "justifytext" and "TJust" end to end through the scripted host.
 #include "commands/text_justify.h"
 #include "commands_fixture.h"
-#include "platform/host/HostCmdRegistry.h"
 #include "platform/sdk/OdDbMLeader.h"
 
 namespace {
 
 using namespace justification;
 
-TEST(TextCommandRegistration, FiveCommandsWithTheirGroupAndFlags) {
-  EXPECT_TRUE(textCommandsRegistered());
-  const struct {
-    const char16_t* name;
-    int flags;
-  } expected[] = {{u"justifytext", 6}, {u"TJust", 2}, {u"Text2MText", 2}, {u"TextFit", 2}, {u"TCase", 2}};
-  for (const auto& e : expected) {
-    const host_command_entry* entry = HostCmdRegistry::instance().find(e.name);
-    ASSERT_NE(entry, nullptr) << OdString(e.name).toUtf8();
-    EXPECT_EQ(entry->name, OdString(e.name));
-    EXPECT_EQ(entry->group, OdString(u"HOST"));
-    EXPECT_EQ(entry->flags, e.flags) << OdString(e.name).toUtf8();
-  }
-}
-
 using JustifyText = CommandsFixture;
 
-// Fifteen Texts, one in each justification, all changed to each of the
-// fifteen: every Text keeps its bounding points.
+struct orientation {
+  const char* name;
+  double rotation;
+  OdGeVector3d normal;
+};
+const orientation kOrientations[] = {
+    {"flat", 0.0, OdGeVector3d::kZAxis},
+    {"rotated 30", OdaPI / 6.0, OdGeVector3d::kZAxis},
+    {"tilted plane", 0.4, OdGeVector3d(1.0, -2.0, 0.5).normal()},
+};
+
+// Fifteen Texts in each orientation, one in each justification, and an
+// MText, all changed to each of the fifteen: every one keeps its bounding points.
 TEST_F(JustifyText, EveryJustificationToEveryOtherKeepsEachTextInPlace) {
   std::vector<OdDbTextPtr> texts;
-  for (int from = 0; from < index_count; ++from) {
-    OdDbTextPtr t = d.text(u"Justify me", OdGePoint3d(5.0, 10.0 * from, 0.0), 2.0, 0.3);
-    ApplyTextJustify(t, horizontal_of_index(from), vertical_of_index(from));
-    texts.push_back(t);
-  }
+  for (const orientation& o : kOrientations)
+    for (int from = 0; from < index_count; ++from) {
+      OdDbTextPtr t = d.text(u"Hgx Ay", OdGePoint3d(5.0, 10.0 * from, 0.5), 2.0, o.rotation, o.normal);
+      ApplyTextJustify(t, horizontal_of_index(from), vertical_of_index(from));
+      texts.push_back(t);
+    }
+  OdDbMTextPtr m = d.mtext(u"First line\\Psecond", OdGePoint3d(10.0, 20.0, 0.0), OdDbMText::kMiddleRight);
   for (int to = 0; to < index_count; ++to) {
     std::vector<std::array<OdGePoint3d, 4>> before;
     for (const OdDbTextPtr& t : texts) before.push_back(bounding_points(*t));
+    const auto mtext_before = bounding_points(*m);
     const std::string keyword = OdString(keyword_of_index(to)).toUtf8();
     const scripted_outcome outcome = run("justifytext\nselect all\nkeyword " + keyword + "\n");
     ASSERT_TRUE(outcome.ok()) << host.transcript();
     EXPECT_EQ(outcome.results, std::vector<int>{kCmdDone});
     for (std::size_t i = 0; i < texts.size(); ++i) {
-      EXPECT_EQ(texts[i]->horizontalMode(), horizontal_of_index(to)) << keyword;
-      EXPECT_EQ(texts[i]->verticalMode(), vertical_of_index(to)) << keyword;
-      expect_same_box(before[i], bounding_points(*texts[i]), 1e-9 * 2.0, "text " + std::to_string(i) + " to " + keyword);
+      const std::string what = std::string(kOrientations[i / index_count].name) + " " +
+                               OdString(keyword_of_index(static_cast<int>(i) % index_count)).toUtf8() + " -> " + keyword;
+      EXPECT_EQ(texts[i]->horizontalMode(), horizontal_of_index(to)) << what;
+      EXPECT_EQ(texts[i]->verticalMode(), vertical_of_index(to)) << what;
+      expect_same_box(before[i], bounding_points(*texts[i]), 1e-9 * 2.0, what);
     }
+    EXPECT_EQ(m->attachment(), attachment_of_index(to)) << keyword;
+    expect_same_box(mtext_before, bounding_points(*m), 1e-9, "MText to " + keyword);
   }
-}
-
-TEST_F(JustifyText, MTextsTakeTheAttachmentOfTheKeywordAndStay) {
-  OdDbMTextPtr m = d.mtext(u"Two\\Plines", OdGePoint3d(3.0, 4.0, 0.0));
-  const auto before = bounding_points(*m);
-  ASSERT_TRUE(run("justifytext\nselect all\nkeyword BC\n").ok());
-  EXPECT_EQ(m->attachment(), OdDbMText::kBottomCenter);
-  expect_same_box(before, bounding_points(*m), 1e-9, "MText");
-  // The global name with a leading underscore is taken too.
-  ASSERT_TRUE(run("justifytext\nselect all\nkeyword _Middle\n").ok());
-  EXPECT_EQ(m->attachment(), OdDbMText::kMiddleCenter);
 }
 
 TEST_F(JustifyText, TheSelectionIsAskedAgainUntilItHoldsAText) {
@@ -86,23 +77,30 @@ TEST_F(JustifyText, AnEmptySelectionEndsWithoutChange) {
 
 using TJust = CommandsFixture;
 
-TEST_F(TJust, MiddleIsCenterForATextAndMiddleCentreForAnMText) {
-  OdDbTextPtr t = d.text(u"Text", OdGePoint3d(0.0, 0.0, 0.0));
-  OdDbMTextPtr m = d.mtext(u"MText", OdGePoint3d(0.0, 20.0, 0.0));
-  const OdGePoint3d start = t->position();
-  ASSERT_TRUE(run("TJust\nselect all\nkeyword Middle\n").ok()) << host.transcript();
-  EXPECT_EQ(t->horizontalMode(), kTextCenter);
-  EXPECT_EQ(t->verticalMode(), kTextBase);
-  expect_point_near(t->position(), start, 1e-9, "text position");
-  EXPECT_EQ(m->attachment(), OdDbMText::kMiddleCenter);
+// Every keyword: a Text keeps its start and box and takes the table's modes
+// ("Middle" is centre on the baseline); an MText keeps its top-left corner.
+TEST_F(TJust, EveryKeywordKeepsTextsInPlaceAndMTextsAtTheirTopLeftCorner) {
+  const std::u16string keywords = tjust_keywords;
+  std::size_t start = 0;
+  for (int position = 0; position < tjust_count; ++position) {
+    const std::size_t blank = keywords.find(u' ', start);
+    const std::string keyword = OdString(keywords.substr(start, blank - start).c_str()).toUtf8();
+    start = blank + 1;
+    OdDbTextPtr t = d.justified_text(u"Moved?", OdGePoint3d(7.0, 3.0, 0.0), kTextRight, kTextTop);
+    OdDbMTextPtr m = d.mtext(u"Corner\\Pkept", OdGePoint3d(10.0, 20.0, 0.0), OdDbMText::kTopLeft);
+    const OdGePoint3d text_start = t->position();
+    const auto before = bounding_points(*t);
+    ASSERT_TRUE(run("TJust\nselect handles " + handle(t) + " " + handle(m) + "\nkeyword " + keyword + "\n").ok())
+        << host.transcript();
+    const tjust_entry e = tjust_of_position(position);
+    EXPECT_EQ(t->horizontalMode(), e.horizontal) << keyword;
+    EXPECT_EQ(t->verticalMode(), e.vertical) << keyword;
+    expect_point_near(t->position(), text_start, 1e-9, keyword + " text position");
+    expect_same_box(before, bounding_points(*t), 1e-9, keyword + " text box");
+    EXPECT_EQ(m->attachment(), e.attachment) << keyword;
+    expect_point_near(bounding_points(*m)[0], OdGePoint3d(10.0, 20.0, 0.0), 1e-9, keyword + " top left");
+  }
   EXPECT_TRUE(transcriptHas("Select new justification"));
-}
-
-TEST_F(TJust, AnMTextKeepsItsTopLeftCorner) {
-  OdDbMTextPtr m = d.mtext(u"Corner\\Pkept", OdGePoint3d(10.0, 20.0, 0.0), OdDbMText::kTopLeft);
-  ASSERT_TRUE(run("TJust\nselect all\nkeyword BR\n").ok());
-  EXPECT_EQ(m->attachment(), OdDbMText::kBottomRight);
-  expect_point_near(bounding_points(*m)[0], OdGePoint3d(10.0, 20.0, 0.0), 1e-9, "top left");
 }
 
 TEST_F(TJust, NoTextsSaysSo) {

@@ -48,17 +48,6 @@ INSTANTIATE_TEST_SUITE_P(
         // A letter outside the basic plane keeps its surrogate pair.
         case_row{upper, u"a\U00010428b", u"A\U00010400B"}));
 
-TEST(TextCaseState, NonLetterPartsSetTheTitleFlagOnly) {
-  state title_state(title);
-  title_state.capitalise_next = false;
-  pass_non_letter(title_state);
-  EXPECT_TRUE(title_state.capitalise_next);
-  state sentence_state(sentence);
-  sentence_state.capitalise_next = false;
-  pass_non_letter(sentence_state);
-  EXPECT_FALSE(sentence_state.capitalise_next);
-}
-
 // ---- MText contents -------------------------------------------------------
 
 mtext::format::string base_format() {

@@ -27,24 +27,6 @@ std::vector<OdDbTextPtr> sorted(std::vector<OdDbTextPtr> texts) {
   return texts;
 }
 
-TEST(ReadingOrder, HigherFirstThenLeftToRightWithinATenthOfTheHeights) {
-  test_drawing d;
-  // Heights 2 and 2: the same row within 0.4.
-  OdDbTextPtr right = d.text(u"right", OdGePoint3d(20.0, 10.3, 0.0));
-  OdDbTextPtr left = d.text(u"left", OdGePoint3d(0.0, 10.0, 0.0));
-  OdDbTextPtr below = d.text(u"below", OdGePoint3d(-5.0, 9.5, 0.0));
-  OdDbTextPtr top = d.text(u"top", OdGePoint3d(30.0, 20.0, 0.0));
-  const auto order = sorted({right, below, left, top});
-  ASSERT_EQ(order.size(), 4u);
-  EXPECT_EQ(utf8(order[0]->textString()), "top");
-  EXPECT_EQ(utf8(order[1]->textString()), "left");
-  EXPECT_EQ(utf8(order[2]->textString()), "right");
-  EXPECT_EQ(utf8(order[3]->textString()), "below");
-  EXPECT_TRUE(reads_before(*left, *right));
-  EXPECT_FALSE(reads_before(*right, *left));
-  EXPECT_TRUE(reads_before(*right, *below));  // 0.8 higher: more than 0.4
-}
-
 TEST(Merge, TextsOnOneRowJoinWithABlankLaterRowsStartParagraphs) {
   test_drawing d;
   OdDbTextPtr a = d.text(u"Title block", OdGePoint3d(0.0, 10.0, 0.0));
@@ -69,33 +51,6 @@ TEST(Merge, OverlappingTextsOnOneRowStartANewParagraph) {
   OdDbTextPtr b = d.text(u"next", OdGePoint3d(3.0, 0.1, 0.0));
   ASSERT_LT(bounding_points(*b)[2].x, bounding_points(*a)[3].x);
   EXPECT_EQ(plain_of(*merge(sorted({b, a}), d.db.get())), "Overlapping\r\nnext");
-}
-
-TEST(Merge, ASingleTextBecomesAnMTextAtItsTopLeftCorner) {
-  test_drawing d;
-  OdDbTextPtr a = d.text(u"Alone here", OdGePoint3d(5.0, 7.0, 0.0), 2.5);
-  const auto box = bounding_points(*a);
-  OdDbMTextPtr m = merge({a}, d.db.get());
-  EXPECT_EQ(plain_of(*m), "Alone here");
-  EXPECT_EQ(m->attachment(), OdDbMText::kTopLeft);
-  expect_point_near(m->location(), box[0], 1e-9, "location");
-  EXPECT_DOUBLE_EQ(m->textHeight(), 2.5);
-  EXPECT_EQ(m->textStyle(), a->textStyle());
-  // The frame is the laid-out size, and it does not wrap the text.
-  EXPECT_NEAR(m->width(), m->actualWidth(), 1e-9);
-  EXPECT_NEAR(m->height(), m->actualHeight(), 1e-9);
-  EXPECT_EQ(m->plainLines().size(), 1u);
-  // The first Text's look is the base: no codes around its string.
-  EXPECT_EQ(utf8(m->contents()), "\\pxi0,l0,r0,b0,a0;Alone here");
-}
-
-TEST(Merge, ARightJustifiedFirstTextPlacesAtItsTopRightCorner) {
-  test_drawing d;
-  OdDbTextPtr a = d.justified_text(u"Right", OdGePoint3d(50.0, 0.0, 0.0), kTextRight, kTextBase);
-  OdDbTextPtr b = d.text(u"below", OdGePoint3d(20.0, -5.0, 0.0));
-  OdDbMTextPtr m = merge({a, b}, d.db.get());
-  EXPECT_EQ(m->attachment(), OdDbMText::kTopRight);
-  expect_point_near(m->location(), bounding_points(*a)[1], 1e-9, "location");
 }
 
 TEST(Merge, ACentredFirstTextPlacesAtTheMiddleOfItsTop) {

@@ -139,24 +139,6 @@ TEST(Selecting, AllFirstClicksAndWords) {
   });
 }
 
-TEST(Selecting, ClickInsideASolid) {
-  const struct {
-    std::u16string before;
-    mtext::position at;
-    bool taken;
-    std::u16string after;
-  } rows[] = {
-      {u"a|%<\\AcVar Date>%b", 3, true, u"a[%<\\AcVar Date>%]b"},
-      {u"a|%<\\AcVar Date>%b", 1, false, u"a|%<\\AcVar Date>%b"},
-      {u"x|\\P<1.\t>ab", 3, true, u"x\\P<1.\t>|ab"},
-  };
-  for (const auto& r : rows) {
-    geom_multitext text = marked(r.before);
-    EXPECT_EQ(editor::select_solid_at(text, r.at), r.taken) << mtext_test::utf8(r.before);
-    EXPECT_EQ(mtext_test::utf8(notation(text)), mtext_test::utf8(r.after));
-  }
-}
-
 TEST(PositionAtPoint, FindsEveryPositionAtItsCaret) {
   const geom_multitext text = marked(u"ab %<\\AcVar Date>%\\P<1.\t>cd\\Pe");
   for (mtext::position at = 0; at <= text.size(); ++at) {

@@ -24,15 +24,6 @@ void put(win::memory_clipboard& clipboard, win::clipboard_format format, const s
   clipboard.close();
 }
 
-TEST(Copy, EmptySelectionLeavesTheClipboardUntouched) {
-  win::memory_clipboard clipboard;
-  put(clipboard, win::CF_UNICODETEXT, u"old");
-  editing e(u"ab|c");
-  EXPECT_FALSE(editor::copy(e.text, e.target.default_format(), clipboard, editor_window));
-  clipboard.open(editor_window);
-  EXPECT_EQ(clipboard.getData(win::CF_UNICODETEXT), u"old");
-}
-
 struct copy_row {
   std::u16string content;
   std::u16string plain;
@@ -70,29 +61,6 @@ TEST(Copy, ClipboardHeldByAnotherOwnerFailsCopyAndPaste) {
   EXPECT_EQ(clipboard.openedBy(), other_program);
 }
 
-TEST(Cut, CopiesThenDeletesTheSelection) {
-  win::memory_clipboard clipboard;
-  editing e(u"a[bc]d");
-  ASSERT_TRUE(editor::cut(e.target, clipboard, editor_window));
-  EXPECT_EQ(notation(e.text), u"a|d");
-  clipboard.open(editor_window);
-  EXPECT_EQ(clipboard.getData(win::CF_UNICODETEXT), u"bc");
-}
-
-TEST(Paste, ContentKeepsBoldAndColourOverPlainText) {
-  win::memory_clipboard clipboard;
-  editing source(u"[{\\fArial|b1|i0|c0|p34;\\C1;B}]");
-  ASSERT_TRUE(editor::copy(source.text, source.target.default_format(), clipboard, editor_window));
-  editing e(u"x|y");
-  ASSERT_TRUE(editor::paste(e.target, clipboard, editor_window, {}));
-  ASSERT_EQ(notation(e.text), u"xB|y");
-  const format::string& pasted = e.text.parts[1].part().format;
-  EXPECT_TRUE(pasted.style.ttfDecriptor().isBold());
-  EXPECT_EQ(pasted.color.kind, 0u);
-  EXPECT_EQ(pasted.color.index, 1u);
-  EXPECT_FALSE(e.text.parts[0].part().format.style.ttfDecriptor().isBold());
-}
-
 struct paste_row {
   std::u16string target;
   std::u16string plain;
@@ -121,7 +89,6 @@ TEST_P(PasteText, ReplacesEverySelection) {
 INSTANTIATE_TEST_SUITE_P(
     Clipboard, PasteText,
     testing::Values(paste_row{u"|", u"a\r\nb\r\nc", u"", {}, u"a\\Pb\\Pc|"},
-                    paste_row{u"x|", u"a\nb", u"", {true, true}, u"xa b|"},
                     paste_row{u"a[bc]d", u"X", u"", {}, u"aX|d"},
                     paste_row{u"a|b|c", u"X", u"", {}, u"aX|bX|c"},
                     paste_row{u"|", u"p", u"m\\Pn", {true, false}, u"p|"},

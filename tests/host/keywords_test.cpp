@@ -6,22 +6,6 @@
 
 namespace {
 
-TEST(Keywords, LocalAndGlobalListsRunParallel) {
-  const host_keyword_list list = hostParseKeywords(u"Links Mitte Rechts _ Left Middle Right");
-  ASSERT_EQ(list.keywords.size(), 3u);
-  EXPECT_EQ(list.keywords[1].local, OdString(u"Mitte"));
-  EXPECT_EQ(list.keywords[1].global, OdString(u"Middle"));
-  EXPECT_EQ(list.display(), OdString(u"Links/Mitte/Rechts"));
-}
-
-TEST(Keywords, QuotedNamesAndAliases) {
-  const host_keyword_list list = hostParseKeywords(u"\"Start point\" *S Exit *X");
-  ASSERT_EQ(list.keywords.size(), 2u);
-  EXPECT_EQ(list.keywords[0].local, OdString(u"Start point"));
-  EXPECT_EQ(list.keywords[0].aliases, std::vector<OdString>{u"S"});
-  EXPECT_EQ(list.keywords[1].aliases, std::vector<OdString>{u"X"});
-}
-
 TEST(Keywords, MalformedListsStillRead) {
   EXPECT_TRUE(hostParseKeywords(u"").empty());
   EXPECT_TRUE(hostParseKeywords(u"*S _").empty());  // an alias of nothing is dropped
@@ -52,15 +36,6 @@ TEST(Keywords, TypedKeywordsResolveToTheirLocalPosition) {
     const std::optional<int> got = hostMatchKeyword(list, c.typed);
     EXPECT_EQ(got.value_or(-1), c.expected) << OdString(c.typed).toUtf8();
   }
-}
-
-TEST(Keywords, GlobalNamesAnswerLocalPositions) {
-  const host_keyword_list list = hostParseKeywords(u"Links Rechts _ Left Right");
-  EXPECT_EQ(hostMatchKeyword(list, u"_Right").value_or(-1), 1);
-  EXPECT_EQ(hostMatchKeyword(list, u"Right").value_or(-1), 1);
-  EXPECT_EQ(hostMatchKeyword(list, u"Re").value_or(-1), 1);
-  // "_" asks for a global name only: a local one does not answer it.
-  EXPECT_FALSE(hostMatchKeyword(list, u"_Links").has_value());
 }
 
 }  // namespace

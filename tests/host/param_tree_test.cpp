@@ -14,65 +14,25 @@ using names = std::vector<std::string>;
 
 // --- in-memory tree ------------------------------------------------------------
 
-TEST(HostParamNode, ChildrenKeepInsertionOrder) {
+TEST(HostParamNode, ChildrenInOrderValuesWithFallbackAndDeepCopies) {
   HostParamNode root;
-  root.addChild("zeta");
+  HostParamNode& first = root.addChild("zeta");
+  first.setValue("k", "old");
+  first.setValue("k", "new");
+  first.setValue("empty", "");
   root.addChild("alpha");
-  root.addChild("mu");
-  EXPECT_EQ(root.childNames(), (names{"zeta", "alpha", "mu"}));
-}
-
-TEST(HostParamNode, AddingAnExistingNameReturnsThatChild) {
-  HostParamNode root;
-  HostParamNode& first = root.addChild("a");
-  first.setValue("k", "1");
-  root.addChild("b");
-  HostParamNode& again = root.addChild("a");
-  EXPECT_EQ(&again, &first);
-  EXPECT_EQ(root.childNames(), (names{"a", "b"}));
-}
-
-TEST(HostParamNode, ChildByNameOrNull) {
-  HostParamNode root;
-  root.addChild("a").setValue("k", "in a");
-  root.addChild("b").setValue("k", "in b");
+  EXPECT_EQ(&root.addChild("zeta"), &first);  // an existing name is that child
+  EXPECT_EQ(root.childNames(), (names{"zeta", "alpha"}));
   const IParam& node = root;
-  ASSERT_NE(node.child("b"), nullptr);
-  EXPECT_EQ(node.child("b")->value("k", ""), "in b");
-  EXPECT_EQ(node.child("c"), nullptr);
-  EXPECT_EQ(node.child(""), nullptr);
-  EXPECT_EQ(node.child("A"), nullptr);  // names are case-sensitive
-}
-
-TEST(HostParamNode, ValuesWithFallback) {
-  HostParamNode node;
-  node.setValue("set", "yes");
-  node.setValue("empty", "");
-  node.setValue("twice", "old");
-  node.setValue("twice", "new");
-  EXPECT_EQ(node.value("set", "fallback"), "yes");
-  EXPECT_EQ(node.value("empty", "fallback"), "");  // present, though empty
-  EXPECT_EQ(node.value("twice", "fallback"), "new");
-  EXPECT_EQ(node.value("absent", "fallback"), "fallback");
-}
-
-TEST(HostParamNode, ValuesAndChildrenAreSeparate) {
-  HostParamNode node;
-  node.setValue("x", "value");
-  EXPECT_EQ(node.child("x"), nullptr);
-  node.addChild("y");
-  EXPECT_EQ(node.value("y", "none"), "none");
-}
-
-TEST(HostParamNode, CopyIsDeep) {
-  HostParamNode original;
-  original.addChild("a").setValue("k", "original");
-  HostParamNode copy = original;
-  copy.findChild("a")->setValue("k", "changed");
-  copy.addChild("b");
-  EXPECT_EQ(original.child("a")->value("k", ""), "original");
-  EXPECT_EQ(original.childNames(), (names{"a"}));
-  EXPECT_EQ(copy.child("a")->value("k", ""), "changed");
+  EXPECT_EQ(node.child("zeta")->value("k", ""), "new");
+  EXPECT_EQ(node.child("zeta")->value("empty", "fallback"), "");  // present, though empty
+  EXPECT_EQ(node.child("zeta")->value("absent", "fallback"), "fallback");
+  EXPECT_EQ(node.child("ZETA"), nullptr);  // names are case-sensitive
+  EXPECT_EQ(node.child("k"), nullptr);     // values are no children
+  EXPECT_EQ(node.value("alpha", "none"), "none");
+  HostParamNode copy = root;
+  copy.findChild("zeta")->setValue("k", "changed");
+  EXPECT_EQ(root.child("zeta")->value("k", ""), "new");
 }
 
 // --- JSON files --------------------------------------------------------------

@@ -1,6 +1,5 @@
 // How a script drives commands: unanswered prompts cancel, answers of the
-// wrong kind are errors naming their line, trackers see the cursor, and a
-// command cancelled at any prompt leaves the drawing as it was.
+// wrong kind are errors naming their line, and trackers see the cursor.
 #include "platform/host/HostEdInputTracker.h"
 #include "platform/host/IApp.h"
 #include "tests/host/host_fixture.h"
@@ -20,27 +19,6 @@ TEST_F(ScriptedFlow, RealCommandMovesTextsWithAPreview) {
   EXPECT_TRUE(positionOf(b).isEqualTo({15, 3, 0}));
   EXPECT_TRUE(transcriptHas("Second point: 10,-2,0\n2 text(s) moved by 10.20\n"));
   EXPECT_EQ(host.temporaryDrawableCount(), 0u);  // the preview left with its tracker
-}
-
-// Every prompt of the command in turn goes unanswered: the command is
-// cancelled there, the transcript says so, and nothing moves.
-TEST_F(ScriptedFlow, CancelledAtEveryPromptWithoutChange) {
-  const OdDbObjectId a = addText(u"alpha", {1, 1, 0});
-  const std::vector<std::string> answers = {"select all", "point 0,0", "point 3,3"};
-  for (std::size_t given = 0; given < answers.size(); ++given) {
-    std::string script = "TestShift\n";
-    for (std::size_t i = 0; i < given; ++i) script += answers[i] + "\n";
-    host.clearTranscript();
-    const scripted_outcome outcome = run(script);
-    EXPECT_EQ(outcome.cancelled, 1) << "answers given: " << given;
-    EXPECT_EQ(outcome.results, std::vector<int>{kCmdCancelled}) << given;
-    EXPECT_TRUE(transcriptHas("*Cancel* (the script has no answer)")) << host.transcript();
-    EXPECT_TRUE(positionOf(a).isEqualTo({1, 1, 0})) << given;
-    // esc at the same prompt cancels the same way.
-    script += "esc\n";
-    EXPECT_EQ(run(script).results, std::vector<int>{kCmdCancelled}) << given;
-    EXPECT_TRUE(positionOf(a).isEqualTo({1, 1, 0})) << given;
-  }
 }
 
 TEST_F(ScriptedFlow, TheNextCommandLineLeavesAPromptUnanswered) {

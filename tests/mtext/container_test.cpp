@@ -80,26 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                       erase_case{4, 7, 2, 3, 2, 4},   // overlapping its begin
                       erase_case{6, 8, 1, 2, 4, 6})); // after it: moves
 
-TEST(Container, InsertOfACopyLeavesTheSource) {
-  geom_multitext text = chars(u"ab");
-  const geom_multitext source = chars(u"xy");
-  text.insert(1, source);
-  EXPECT_EQ(text_of(text), "axyb");
-  EXPECT_EQ(source.parts.size(), 2u);
-}
-
-TEST(Container, EraseDropsEmptySolidsButKeepsCarets) {
-  geom_multitext text = chars(u"abcdef");
-  text.marks.push_back(new marks::solid(2, 4, false));
-  text.marks.push_back(new marks::selection(2, 4));
-  text.erase(1, 4, false);
-  EXPECT_EQ(text.marks.size(), 2u);
-  text.erase(0, 0, true);
-  ASSERT_EQ(text.marks.size(), 1u);
-  EXPECT_NE(dynamic_cast<const marks::selection*>(&text.marks[0]), nullptr);
-  EXPECT_EQ(text_of(text), "af");
-}
-
 TEST(Container, EraseToTheEndEmptiesTheText) {
   geom_multitext text = chars(u"abc");
   text.erase(0, to_the_end, true);
@@ -182,30 +162,6 @@ TEST(Container, LineWithoutItsBreak) {
   EXPECT_EQ(first.lines[0].begin, 0u);
   EXPECT_EQ(first.lines[0].end, 3u) << "the record still counts the break";
   EXPECT_EQ(text_of(line(text, 1)), "cd");
-}
-
-TEST(Container, FlattenGivesOneFieldPartBackAndWritesTheSameContent) {
-  const std::u16string content = u"a{\\Lb}%<\\AcVar Date>%c\\Pd";
-  const multitext model = mtext_test::parsed(content, mtext_test::base_format(1.0));
-  geom_multitext text;
-  to_geom(text, model, 1.0, fixed_finder());
-  ASSERT_EQ(text.marks.size(), 1u);
-  const multitext back = flatten(text);
-  EXPECT_EQ(mtext_test::describe(back), "\"a\"|\"b\"|%<\\AcVar Date>%|\"c\"|\\P|\"d\"");
-  const format::string base = mtext_test::base_format(1.0);
-  EXPECT_EQ(mtext_test::utf8(serialize(back, base, 1.0)), mtext_test::utf8(serialize(model, base, 1.0)));
-}
-
-TEST(Container, ToGeomOfAFieldMarksItsCharacters) {
-  geom_multitext text;
-  to_geom(text, mtext_test::parsed(u"ab%<\\AcVar Date>%c", mtext_test::base_format(1.0)), 1.0,
-          fixed_finder());
-  ASSERT_EQ(text.marks.size(), 1u);
-  const auto* f = dynamic_cast<const marks::field*>(&text.marks[0]);
-  ASSERT_NE(f, nullptr);
-  EXPECT_EQ(f->begin, 2u);
-  EXPECT_EQ(f->end, text.size() - 1);
-  EXPECT_TRUE(f->open_begin);
 }
 
 TEST(Container, NonExtendedParagraphsBecomeTextHeights) {

@@ -38,36 +38,6 @@ TEST(FontInForce, ShapeFlagPicksBetweenTwoNames) {
   EXPECT_TRUE(font_of(only_file).shx);
 }
 
-TEST(Merge, HeightChangeIsAFactorAndNotAFontChange) {
-  format::string a = base_format(2.5), b = a;
-  b.height = 5.0;
-  const string_partial d = merge(a, b);
-  ASSERT_TRUE(d.height);
-  EXPECT_DOUBLE_EQ(d.height->value, 2.0);
-  EXPECT_TRUE(d.height->relative);
-  EXPECT_EQ(d.font.kind, 2);
-  EXPECT_FALSE(d.color || d.width || d.oblique || d.tracking || d.align);
-  EXPECT_TRUE(is_default_format(d));
-}
-
-TEST(Merge, BoldIsAFontChange) {
-  format::string a = base_format(), b = a;
-  set_bold(b.style, true);
-  const string_partial d = merge(a, b);
-  EXPECT_EQ(d.bold, tri::on);
-  EXPECT_EQ(d.italic, tri::unset);
-  EXPECT_FALSE(is_default_format(d));
-}
-
-TEST(Merge, AttributeTolerance) {
-  format::string a = base_format(), b = a;
-  b.style.setXScale(1.00005);
-  EXPECT_FALSE(merge(a, b).width);
-  b.style.setXScale(1.0002);
-  ASSERT_TRUE(merge(a, b).width);
-  EXPECT_DOUBLE_EQ(*merge(a, b).width, 1.0002);
-}
-
 TEST(Merge, CharsetUnderTheSameNameIsNotRecorded) {
   format::string a = base_format(), b = a;
   set_charset(b.style, 204);
@@ -100,19 +70,6 @@ TEST(Merge, ParagraphTabsAndSpacing) {
   b = a;
   b.line_spacing = 1.0 + 1e-9;
   EXPECT_TRUE(merge(1.0, a, b).line_spacing) << "factors compare exactly";
-}
-
-TEST(Intersection, KeepsOnlyCommonAttributes) {
-  format::string a = base_format(2.0), b = a;
-  set_bold(b.style, true);
-  b.height = 2.00005;
-  const string_partial common = intersection(full_partial(a), full_partial(b));
-  EXPECT_EQ(common.bold, tri::unset);
-  ASSERT_TRUE(common.height);
-  EXPECT_DOUBLE_EQ(common.height->value, 2.0);
-  EXPECT_EQ(common.italic, tri::off);
-  EXPECT_EQ(common.font.kind, 0);
-  EXPECT_TRUE(common.color);
 }
 
 TEST(Intersection, FontComparesNamesOnly) {

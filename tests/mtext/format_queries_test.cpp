@@ -80,17 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                       range_case{u"{\\C1;a}b", "color"}, range_case{u"{\\W2;a}b", "width"},
                       range_case{u"{\\fTimes;a}b", "font"}));
 
-TEST(FormatQueries, IntersectionKeepsSharedValues) {
-  const geom_multitext g = laid_out(u"{\\fArial|b1;a}b");
-  const format::string_partial k = format::intersection(g.parts.begin(), g.parts.end());
-  EXPECT_EQ(k.bold, tri::unset);
-  EXPECT_EQ(k.italic, tri::off);
-  EXPECT_EQ(k.font.name, OdString(u"Arial"));
-  ASSERT_TRUE(k.height);
-  EXPECT_DOUBLE_EQ(k.height->value, 1.0);
-  EXPECT_FALSE(k.height->relative);
-}
-
 TEST(FormatQueries, IntersectionOfNoPartsHasNothingSet) {
   const geom_multitext g = laid_out(u"ab");
   EXPECT_EQ(set_fields(format::intersection(g.parts.begin(), g.parts.begin())), "");
@@ -238,12 +227,6 @@ INSTANTIATE_TEST_SUITE_P(
                       mark_case{2, 6, "h1 b0 i1"},   // the number is skipped
                       mark_case{0, 2, "h1 b1 i0"},
                       mark_case{1, 7, "h1 b- i-"})); // bold break, italic letters
-
-TEST(FormatQueries, CaretAfterANumberAtTheStartShowsTheDefault) {
-  geom_multitext g = laid_out(u"{\\H2;1.\t}ab");
-  g.marks.push_back(new marks::numbering(0, 3, {marks::numbering_index{1, marks::numbering_decimal, 0}}));
-  EXPECT_EQ(summary(format::current_format(g, mtext_test::base_format(3.0), marks::selection(3, 3))), "h3 b0 i0");
-}
 
 TEST_F(ListText, InsertionFormatAtPositions) {
   EXPECT_EQ(summary(format::insertion_format(g, default_format, position{0})), "h3 b0 i0");

@@ -88,14 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 double x_of(const geom_multitext& text, position i) { return text.parts[i].x; }
 
-TEST(Layout, WordsAdvanceByTheirMeasure) {
-  const geom_multitext text = laid_out(u"ab cd", width(20));
-  EXPECT_NEAR(x_of(text, 0), 0.0, eps);
-  EXPECT_NEAR(x_of(text, 1), 1.0, eps);
-  EXPECT_NEAR(x_of(text, 2), 2.0, eps);
-  EXPECT_NEAR(x_of(text, 3), 2.5, eps);
-}
-
 struct tab_case {
   const char16_t* content;
   position part;  // whose x is checked

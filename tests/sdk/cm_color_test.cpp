@@ -58,14 +58,6 @@ TEST(CmEntityColor, TrueColourPacksRgbInTheLowBits) {
   EXPECT_EQ(back.color(), 0xC212FF56u);
 }
 
-TEST(CmEntityColor, EqualityComparesMethodsNotJustLooks) {
-  EXPECT_NE(C::fromIndex(1), C(255, 0, 0));  // ACI red and true-colour red differ
-  EXPECT_EQ(C::fromIndex(1).rgb(), C(255, 0, 0).rgb());
-  EXPECT_NE(C::fromIndex(256), C::fromIndex(0));
-  EXPECT_NE(C(C::kForeground), C::fromIndex(7));
-  EXPECT_EQ(C::fromIndex(3), C::fromIndex(3));
-}
-
 TEST(CmEntityColor, SwitchingMethodKeepsOrDropsData) {
   C color(10, 20, 30);
   color.setColorMethod(C::kByLayer);

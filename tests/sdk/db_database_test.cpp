@@ -78,45 +78,6 @@ TEST_F(DbDatabase, HandlesComeFromTheSeedInOrder) {
   EXPECT_EQ(code_of([&] { db->setHandseed(OdDbHandle(0x10)); }), eInvalidInput);
 }
 
-TEST(DbHandle, HexFormRoundTripsAndRefusesGarbage) {
-  EXPECT_EQ(OdDbHandle(0x2A).ascii(), OdString(u"2A"));
-  EXPECT_EQ(std::uint64_t(OdDbHandle(OdString(u"1f"))), 0x1Fu);
-  EXPECT_EQ(std::uint64_t(OdDbHandle(OdString(u"FFFFFFFFFFFFFFFF"))), ~std::uint64_t{0});
-  EXPECT_TRUE(OdDbHandle(OdString(u"12G")).isNull());
-  EXPECT_TRUE(OdDbHandle(OdString(u"")).isNull());
-  EXPECT_TRUE(OdDbHandle(OdString(u"10000000000000000")).isNull());
-}
-
-TEST_F(DbDatabase, SpacesKeepEntitiesInOrderAndOwnThem) {
-  const OdDbObjectId a = addText(u"a"), b = addText(u"b");
-  OdDbBlockTableRecordPtr model(db->getModelSpaceId().safeOpenObject());
-  ASSERT_EQ(model->entityIds().size(), 2u);
-  EXPECT_EQ(model->entityIds()[0], a);
-  EXPECT_EQ(model->entityIds()[1], b);
-  EXPECT_EQ(a.safeOpenObject()->ownerId(), db->getModelSpaceId());
-  EXPECT_NE(db->getPaperSpaceId(), db->getModelSpaceId());
-  EXPECT_EQ(db->blockTable()->getAt(u"*model_space"), db->getModelSpaceId());
-}
-
-TEST_F(DbDatabase, LayerLockIsKeptAndSeenByItsEntities) {
-  OdDbLayerTableRecordPtr walls = OdDbLayerTableRecord::createObject();
-  walls->setName(u"Walls");
-  const OdDbObjectId wallsId = OdDbSymbolTablePtr(db->getLayerTableId().safeOpenObject(OdDb::kForWrite))->add(walls.get());
-  walls->setIsLocked(true);
-  OdDbTextPtr onWalls = OdDbText::createObject();
-  onWalls->setLayer(u"WALLS");
-  db->addEntity(onWalls.get());
-  OdDbTextPtr onZero = OdDbText::createObject();
-  db->addEntity(onZero.get());
-  EXPECT_TRUE(onWalls->isOnLockedLayer());
-  EXPECT_EQ(onWalls->layerId(), wallsId);
-  EXPECT_FALSE(onZero->isOnLockedLayer());
-  EXPECT_EQ(onZero->layerId(), db->getLayerZeroId());
-  EXPECT_TRUE(OdDbLayerTableRecordPtr(wallsId.safeOpenObject())->isLocked());
-  EXPECT_FALSE(walls->isFrozen());
-  EXPECT_FALSE(walls->isOff());
-}
-
 TEST_F(DbDatabase, StandardStyleExistsAndNamesCompareWithoutCase) {
   OdDbSymbolTablePtr styles = db->textStyleTable();
   for (const char16_t* name : {u"Standard", u"STANDARD", u"standard"})
@@ -168,18 +129,6 @@ TEST_F(DbDatabase, TextStyleVariableFollowsTheStyleTable) {
   EXPECT_EQ(db->getTEXTSTYLE(), db->getTextStyleStandardId());
 }
 
-TEST(DbClasses, RegisteredOnceByTheFirstDatabase) {
-  OdDbDatabasePtr db = OdDbDatabase::createObject();
-  EXPECT_EQ(odrxFindClass(u"OdDbText"), OdDbText::desc());
-  EXPECT_EQ(OdDbText::rxInit(), 313);
-  EXPECT_EQ(OdDbMText::rxInit(), 313);
-  odDbInitialize();
-  OdDbDatabasePtr second = OdDbDatabase::createObject();
-  OdRxObjectPtr made = odrxCreateObject(u"OdDbMText");
-  EXPECT_TRUE(made->isKindOf(OdDbEntity::desc()));
-  EXPECT_EQ(OdDbMText::desc()->dxfName(), OdString(u"MTEXT"));
-}
-
 TEST_F(DbDatabase, GetFieldHandsBackWhateverIsStoredSoWrongCastsFail) {
   OdDbMTextPtr mtext = OdDbMText::createObject();
   db->addEntity(mtext.get());
@@ -201,81 +150,8 @@ TEST_F(DbDatabase, GetFieldHandsBackWhateverIsStoredSoWrongCastsFail) {
   EXPECT_EQ(code_of([&] { mtext->setField(u"X", nullptr); }), eNullObjectPointer);
 }
 
-TEST(DbTextStyle, GiFromDbTextStyleCopiesEveryAttribute) {
-  OdDbDatabasePtr db = OdDbDatabase::createObject();
-  OdDbTextStyleTableRecordPtr rec = OdDbTextStyleTableRecord::createObject();
-  rec->setName(u"Mine");
-  rec->setFont(u"Arial", true, true, 204, 34);
-  rec->setFileName(u"arial.ttf");
-  rec->setBigFontFileName(u"bigfont.shx");
-  rec->setTextSize(3.0);
-  rec->setXScale(0.8);
-  rec->setObliquingAngle(0.2);
-  OdGiTextStyle style;
-  giFromDbTextStyle(rec.get(), style);
-  OdString typeface;
-  bool bold = false, italic = false;
-  int charset = 0, pitch = 0;
-  style.font(typeface, bold, italic, charset, pitch);
-  EXPECT_EQ(typeface, OdString(u"Arial"));
-  EXPECT_TRUE(bold);
-  EXPECT_TRUE(italic);
-  EXPECT_EQ(charset, 204);
-  EXPECT_EQ(pitch, 34);
-  EXPECT_EQ(style.codePage(), 1251);
-  EXPECT_EQ(style.fileName(), OdString(u"arial.ttf"));
-  EXPECT_EQ(style.bigFontFileName(), OdString(u"bigfont.shx"));
-  EXPECT_DOUBLE_EQ(style.textSize(), 3.0);
-  EXPECT_DOUBLE_EQ(style.xScale(), 0.8);
-  EXPECT_DOUBLE_EQ(style.obliquingAngle(), 0.2);
-  EXPECT_EQ(style.styleName(), OdString(u"Mine"));
-  EXPECT_FALSE(style.isShxFont());
-  rec->setIsShapeFile(true);
-  giFromDbTextStyle(rec.get(), style);
-  EXPECT_TRUE(style.isShxFont());
-
-  OdGiTextStyle fromId;
-  giFromDbTextStyle(db->getTextStyleStandardId(), fromId);
-  EXPECT_EQ(fromId.fileName(), OdString(u"txt"));
-  EXPECT_TRUE(fromId.isShxFont());  // no typeface: the file is a shape font
-  EXPECT_THROW(giFromDbTextStyle(db->getLayerZeroId(), fromId), OdError_NotThatKindOfClass);
-}
-
 }  // namespace
 
 namespace {
-
-TEST(DbDatabaseForReaders, AnEmptyDatabaseHoldsNoObjectsButTheHeaderDefaults) {
-  OdDbDatabasePtr db = OdDbDatabase::createEmpty();
-  EXPECT_TRUE(db->objectIds().empty());
-  EXPECT_TRUE(db->getModelSpaceId().isNull());
-  EXPECT_DOUBLE_EQ(db->getTEXTSIZE(), 2.5);
-  // A reader's records take their own handles.
-  OdDbObjectPtr table = OdDbSymbolTable::createObject();
-  EXPECT_EQ(std::uint64_t(db->addOdDbObject(table.get(), OdDbObjectId::kNull, OdDbHandle(0x1)).getHandle()), 0x1u);
-}
-
-TEST(DbDatabaseForReaders, AdoptBuiltInsFindsRecordsByNameAndMakesTheMissingOnes) {
-  OdDbDatabasePtr db = OdDbDatabase::createEmpty();
-  OdDbObjectPtr layers = OdDbSymbolTable::createObject();
-  const OdDbObjectId layerTable = db->addOdDbObject(layers.get(), OdDbObjectId::kNull, OdDbHandle(0x2));
-  OdDbLayerTableRecordPtr zero = OdDbLayerTableRecord::createObject();
-  zero->setName(u"0");
-  db->addOdDbObject(zero.get(), layerTable, OdDbHandle(0x10));
-  OdDbSymbolTablePtr(layerTable.peekObject())->add(zero.get());
-  db->setHandseed(OdDbHandle(0x20));
-
-  db->adoptBuiltIns(OdDbObjectId::kNull, layerTable, OdDbObjectId::kNull);
-  EXPECT_EQ(db->getLayerTableId(), layerTable);
-  EXPECT_EQ(std::uint64_t(db->getLayerZeroId().getHandle()), 0x10u);
-  // The rest is made with handles from the seed on.
-  for (const OdDbObjectId& id : {db->getBlockTableId(), db->getTextStyleTableId(), db->getModelSpaceId(),
-                                 db->getPaperSpaceId(), db->getTextStyleStandardId()}) {
-    ASSERT_TRUE(id.isValid());
-    EXPECT_GE(std::uint64_t(id.getHandle()), 0x20u);
-  }
-  EXPECT_EQ(OdDbBlockTableRecordPtr(db->getModelSpaceId().peekObject())->getName(), OdString(u"*Model_Space"));
-  EXPECT_EQ(db->getTEXTSTYLE(), db->getTextStyleStandardId());
-}
 
 }  // namespace

@@ -19,33 +19,6 @@ struct DbDraw : ::testing::Test {
   }
 };
 
-TEST_F(DbDraw, TextDrawsOneRunFromItsJustifiedPositionAlongItsRotation) {
-  OdDbTextPtr text = OdDbText::createObject();
-  text->setTextString(u"Hello");
-  text->setHeight(3.0);
-  text->setWidthFactor(0.8);
-  text->setRotation(OdaPI / 2.0);
-  text->setColor(OdCmEntityColor::fromIndex(1));
-  db->addEntity(text.get());
-  text->setHorizontalMode(kTextRight);
-  text->setAlignmentPoint(OdGePoint3d(10.0, 10.0, 0.0));
-  text->adjustAlignment(db.get());
-
-  const std::vector<od_gi_primitive> drawn = record_model_space();
-  ASSERT_EQ(drawn.size(), 1u);
-  ASSERT_EQ(drawn[0].kind, od_gi_primitive_kind::text_run);
-  const od_gi_text_run& run = *drawn[0].text;
-  EXPECT_EQ(run.text, OdString(u"Hello"));
-  EXPECT_NEAR(run.position.x, text->position().x, 1e-12);
-  EXPECT_NEAR(run.position.y, text->position().y, 1e-12);
-  EXPECT_LT(run.position.y, 10.0);  // right-justified upward text starts below its end
-  EXPECT_NEAR(run.x_axis.normal().y, 1.0, 1e-12);
-  EXPECT_DOUBLE_EQ(run.style.textSize(), 3.0);
-  EXPECT_DOUBLE_EQ(run.style.xScale(), 0.8);
-  EXPECT_EQ(run.style.fileName(), OdString(u"txt"));
-  EXPECT_EQ(drawn[0].traits.trueColor.colorIndex(), 1);
-}
-
 TEST_F(DbDraw, InvisibleErasedAndEmptyThingsDrawNothing) {
   OdDbTextPtr hidden = OdDbText::createObject();
   hidden->setTextString(u"hidden");

@@ -88,25 +88,6 @@ TEST_F(DbField, ObjectPropertyReadsAnotherObjectByHandle) {
   EXPECT_EQ(evaluated(OdString(u"\\AcObjProp Object(%<\\_ObjId " + mhandle + u">%).Contents")), OdString(u"A\\PB"));
 }
 
-TEST_F(DbField, UnknownCodesShowHashes) {
-  for (const char16_t* code : {u"%<\\AcVar Author>%", u"%<\\AcDiesel $(getvar, dwgname)>%", u"", u"%<>%",
-                               u"%<\\AcObjProp Object(%<\\_ObjId x>%).TextString>%"}) {
-    OdDbFieldPtr field = OdDbField::createObject();
-    field->setFieldCode(code);
-    EXPECT_EQ(field->evaluate(OdDbField::kAutomatic, db.get()), eInvalidInput) << OdString(code).toUtf8();
-    EXPECT_EQ(field->getValue(), OdString(u"####"));
-    EXPECT_EQ(field->getFieldCode(OdDbField::kAddMarkers).left(2), OdString(u"%<"));
-  }
-}
-
-TEST_F(DbField, DisabledEvaluationKeepsTheCachedValue) {
-  OdDbFieldPtr field = OdDbField::createObject();
-  field->setFieldCode(u"\\AcVar Date");
-  field->setEvaluationOption(OdDbField::kDisable);
-  EXPECT_EQ(field->evaluate(OdDbField::kAutomatic, db.get()), eOk);
-  EXPECT_EQ(field->getValue(), OdString(u"####"));
-}
-
 TEST_F(DbField, EvaluateFieldsReachesPostedAndHeldFields) {
   db->setFilename(u"C:\\work\\site.dxf");
   OdDbFieldPtr posted = OdDbField::createObject();

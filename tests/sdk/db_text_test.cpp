@@ -84,26 +84,6 @@ OdGePoint2d named_point(const justification& j, double descent, double inkMiddle
   return {x, y};
 }
 
-TEST_F(DbText, BoundingPointsAreTopLeftTopRightBottomLeftBottomRight) {
-  OdDbTextPtr text = make(kOrientations[0]);
-  std::array<OdGePoint3d, 4> box;
-  text->getBoundingPoints(box);
-  const OdGePoint3d p = text->position();
-  expect_near(box[2], p, "bottom left is the start of the baseline");
-  expect_near(box[0], p + OdGeVector3d(0.0, 2.0, 0.0), "top left stands one text height above");
-  EXPECT_GT(box[3].x, p.x + 2.0);
-  EXPECT_NEAR(box[3].y, p.y, kTol);
-  EXPECT_NEAR(box[1].x, box[3].x, kTol);
-  EXPECT_NEAR(box[1].y, p.y + 2.0, kTol);
-
-  // A width factor of 2 doubles the box's length, not its height.
-  const double length = box[3].x - box[2].x;
-  text->setWidthFactor(2.0);
-  text->getBoundingPoints(box);
-  EXPECT_NEAR(box[3].x - box[2].x, 2.0 * length, 1e-9);
-  EXPECT_NEAR(box[0].y - box[2].y, 2.0, kTol);
-}
-
 TEST_F(DbText, EveryJustificationPutsItsNamedPointOnTheAlignmentPoint) {
   const OdGePoint3d target(10.0, 7.0, -2.0);
   for (const orientation& o : kOrientations) {
@@ -132,45 +112,6 @@ TEST_F(DbText, EveryJustificationPutsItsNamedPointOnTheAlignmentPoint) {
       EXPECT_NEAR((box[3] - box[2]).dotProduct(o.normal), 0.0, kTol) << what << ": box lies in the text plane";
       const OdGeVector3d up = o.normal.crossProduct((box[3] - box[2]).normal());
       EXPECT_NEAR((box[0] - box[2]).dotProduct(up), 2.0, 1e-9) << what << ": up is normal x baseline";
-    }
-  }
-}
-
-TEST_F(DbText, RotatedTextRunsAlongItsRotation) {
-  OdDbTextPtr text = make(kOrientations[1]);
-  std::array<OdGePoint3d, 4> box;
-  text->getBoundingPoints(box);
-  const OdGeVector3d along = (box[3] - box[2]).normal();
-  EXPECT_NEAR(along.x, std::cos(OdaPI / 6.0), kTol);
-  EXPECT_NEAR(along.y, std::sin(OdaPI / 6.0), kTol);
-}
-
-TEST_F(DbText, AlignScalesHeightAndFitScalesWidthBetweenTheTwoPoints) {
-  for (const orientation& o : kOrientations) {
-    for (OdTextHorzMode mode : {kTextAlign, kTextFit}) {
-      const std::string what = std::string(o.name) + (mode == kTextAlign ? " align" : " fit");
-      OdDbTextPtr text = make(o);
-      const OdGePoint3d start = text->position();
-      // Three times as far as the text is long, in a different direction in the text plane.
-      std::array<OdGePoint3d, 4> box;
-      text->getBoundingPoints(box);
-      const double length = box[3].distanceTo(box[2]);
-      const OdGeVector3d inPlaneUp = box[0] - box[2];
-      const OdGePoint3d end = start + (box[3] - box[2]) * 3.0 + inPlaneUp * (length / 2.0);
-      text->setHorizontalMode(mode);
-      text->setAlignmentPoint(end);
-      text->adjustAlignment(db.get());
-      text->getBoundingPoints(box);
-      expect_near(text->position(), start, what + ": start stays");
-      expect_near(box[2], start, what);
-      expect_near(box[3], end, what + ": baseline ends on the alignment point");
-      if (mode == kTextAlign) {
-        EXPECT_NEAR(text->widthFactor(), 1.0, kTol) << what;
-        EXPECT_GT(text->height(), 2.0 * 3.0) << what;
-      } else {
-        EXPECT_NEAR(text->height(), 2.0, kTol) << what;
-        EXPECT_GT(text->widthFactor(), 3.0) << what;
-      }
     }
   }
 }
@@ -207,15 +148,6 @@ TEST_F(DbText, BadPropertyValuesAreRefusedAndKept) {
   EXPECT_DOUBLE_EQ(text->height(), 2.0);
   EXPECT_DOUBLE_EQ(text->widthFactor(), 1.0);
   EXPECT_EQ(text->horizontalMode(), kTextLeft);
-}
-
-TEST_F(DbText, NewTextTakesTheDatabaseDefaults) {
-  db->setTEXTSIZE(4.0);
-  OdDbTextPtr text = OdDbText::createObject();
-  text->setDatabaseDefaults(db.get());
-  EXPECT_DOUBLE_EQ(text->height(), 4.0);
-  EXPECT_EQ(text->textStyle(), db->getTextStyleStandardId());
-  EXPECT_EQ(text->layer(), OdString(u"0"));
 }
 
 }  // namespace

@@ -52,65 +52,6 @@ struct DxfDatabase : ::testing::Test {
   }
 };
 
-TEST_F(DxfDatabase, HeaderVariablesTheModuleReadsComeFromTheFile) {
-  OdDbDatabasePtr db = read(kR2000Header + kEnd);
-  EXPECT_DOUBLE_EQ(db->getTEXTSIZE(), 3.5);
-  EXPECT_DOUBLE_EQ(db->getDIMSCALE(), 10.0);
-  EXPECT_EQ(db->getLUPREC(), 2);
-  EXPECT_EQ(db->getSysVar(u"TEXTSTYLE").getString(), OdString(u"Notes"));
-  EXPECT_EQ(db->getSysVar(u"$ACADVER").getString(), OdString(u"AC1015"));
-  EXPECT_EQ(db->getSysVar(u"DWGCODEPAGE").getString(), OdString(u"ANSI_1252"));
-  EXPECT_EQ(db->getSysVar(u"HANDSEED").getString(), OdString(u"2A"));
-  // Variables the file does not set keep the database's defaults; others stay tags only.
-  EXPECT_EQ(db->getTEXTEVAL(), 0);
-  EXPECT_FALSE(db->hasSysVar(u"INSUNITS"));
-  EXPECT_EQ(db->dxfDocument()->version, 1015);
-}
-
-TEST_F(DxfDatabase, BlocksAndSpacesKeepTheFilesHandles) {
-  OdDbDatabasePtr db = read(kR2000Header + kBlockRecords + kDoorBlock + kEnd);
-  EXPECT_EQ(std::uint64_t(db->getModelSpaceId().getHandle()), 0x1Fu);
-  EXPECT_EQ(std::uint64_t(db->getPaperSpaceId().getHandle()), 0x1Bu);
-  EXPECT_EQ(std::uint64_t(db->getBlockTableId().getHandle()), 0x1u);
-  const OdDbObjectId door = db->blockTable()->getAt(u"door");
-  ASSERT_TRUE(door.isValid());
-  EXPECT_EQ(std::uint64_t(door.getHandle()), 0x20u);
-  EXPECT_EQ(db->getOdDbObjectId(OdDbHandle(0x20)), door);
-}
-
-TEST_F(DxfDatabase, RecordsTheFileLacksGetHandlesAboveTheSeed) {
-  OdDbDatabasePtr db = read(kR2000Header + kBlockRecords + kEnd);
-  // No LAYER or STYLE table in the file: layer "0" and "Standard" are made.
-  for (const OdDbObjectId& id : {db->getLayerZeroId(), db->getTextStyleStandardId(), db->getLayerTableId()}) {
-    ASSERT_TRUE(id.isValid());
-    EXPECT_GE(std::uint64_t(id.getHandle()), 0x2Au);
-  }
-  EXPECT_GT(std::uint64_t(db->handseed()), std::uint64_t(db->getLayerZeroId().getHandle()));
-}
-
-TEST_F(DxfDatabase, ASeedBelowTheFilesHandlesIsRaised) {
-  tag_list low = kR2000Header;
-  for (auto& [code, value] : low)
-    if (value == "2A") value = "10";
-  OdDbDatabasePtr db = read(low + kBlockRecords + kDoorBlock + kEnd);
-  EXPECT_GT(std::uint64_t(db->handseed()), 0x22u);
-  EXPECT_EQ(std::uint64_t(db->getModelSpaceId().getHandle()), 0x1Fu);
-}
-
-TEST_F(DxfDatabase, R12BlocksWithoutRecordsBecomeBlocksByName) {
-  const tag_list r12 = header({{9, "$ACADVER"}, {1, "AC1009"}, {9, "$HANDLING"}, {70, "0"}}) +
-                       tag_list{{0, "SECTION"}, {2, "BLOCKS"}, {0, "BLOCK"}, {2, "Window"}, {70, "0"},
-                                {0, "ENDBLK"},  {0, "ENDSEC"}} +
-                       kEnd;
-  OdDbDatabasePtr db = read(r12);
-  EXPECT_TRUE(db->blockTable()->getAt(u"Window").isValid());
-  EXPECT_TRUE(db->getModelSpaceId().isValid());
-  EXPECT_FALSE(db->dxfDocument()->has_handles);
-  EXPECT_EQ(db->dxfDocument()->version, 1009);
-  odDxfWriteFile(db.get(), dir.file("out.dxf").string());
-  EXPECT_EQ(read_bytes(dir.file("out.dxf")), dxf_text(r12));
-}
-
 TEST_F(DxfDatabase, DuplicateHandlesInAFileStillRoundTrip) {
   tag_list twice = kBlockRecords;
   for (auto& [code, value] : twice)
@@ -122,14 +63,6 @@ TEST_F(DxfDatabase, DuplicateHandlesInAFileStillRoundTrip) {
   EXPECT_NE(door, db->getModelSpaceId());
   odDxfWriteFile(db.get(), dir.file("out.dxf").string());
   EXPECT_EQ(read_bytes(dir.file("out.dxf")), dxf_text(kR2000Header + twice + kEnd));
-}
-
-TEST_F(DxfDatabase, RecordsAreFoundByHandleForTheMapping) {
-  OdDbDatabasePtr db = read(kR2000Header + kBlockRecords + kDoorBlock + kEnd);
-  const OdDxfTags* block = db->dxfDocument()->recordByHandle(0x21);
-  ASSERT_NE(block, nullptr);
-  EXPECT_EQ(block->front().value, "BLOCK");
-  EXPECT_EQ(db->dxfDocument()->recordByHandle(0x99), nullptr);
 }
 
 struct changed_variable {
@@ -164,14 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
                                        "10.0", "0.1"}),
     [](const ::testing::TestParamInfo<changed_variable>& info) { return std::string(info.param.name); });
 
-TEST_F(DxfDatabase, AVariableSetToTheSameValueKeepsItsOwnSpelling) {
-  OdDbDatabasePtr db = read(kR2000Header + kEnd);
-  db->setTEXTSIZE(3.5);
-  db->setSysVar(u"DIMSCALE", OdResBuf::int16(10));
-  odDxfWriteFile(db.get(), dir.file("out.dxf").string());
-  EXPECT_EQ(read_bytes(dir.file("out.dxf")), dxf_text(kR2000Header + kEnd));
-}
-
 }  // namespace
 
 namespace {
@@ -180,45 +105,6 @@ tag_list text_record(const std::string& handle, const tag_list& extra, const std
   tag_list tags = {{0, "TEXT"}, {5, handle}};
   tags.insert(tags.end(), extra.begin(), extra.end());
   return tags + tag_list{{8, "0"}, {10, "1.0"}, {20, "2.0"}, {30, "0.0"}, {40, "2.5"}, {1, contents}};
-}
-
-TEST_F(DxfDatabase, LayerZeroAndStandardAreTheFilesRecords) {
-  const tag_list tables = {{0, "SECTION"}, {2, "TABLES"},   {0, "TABLE"},  {2, "LAYER"},   {5, "2"},
-                           {0, "LAYER"},   {5, "10"},       {2, "0"},      {70, "0"},      {62, "7"},
-                           {6, "CONTINUOUS"}, {0, "ENDTAB"}, {0, "TABLE"},  {2, "STYLE"},   {5, "3"},
-                           {0, "STYLE"},   {5, "11"},       {2, "Standard"}, {70, "0"},    {40, "0.0"},
-                           {41, "1.0"},    {50, "0.0"},     {71, "0"},     {42, "2.5"},    {3, "txt"},
-                           {4, ""},        {0, "ENDTAB"},   {0, "ENDSEC"}};
-  OdDbDatabasePtr db = read(kR2000Header + tables + kEnd);
-  EXPECT_EQ(std::uint64_t(db->getLayerTableId().getHandle()), 0x2u);
-  EXPECT_EQ(std::uint64_t(db->getTextStyleTableId().getHandle()), 0x3u);
-  EXPECT_EQ(std::uint64_t(db->getLayerZeroId().getHandle()), 0x10u);
-  EXPECT_EQ(std::uint64_t(db->getTextStyleStandardId().getHandle()), 0x11u);
-  EXPECT_EQ(db->layerTable()->recordIds().size(), 1u);
-}
-
-TEST_F(DxfDatabase, EntitiesBelongToTheSpaceOrBlockTheySitIn) {
-  const tag_list blocks = {{0, "SECTION"}, {2, "BLOCKS"}, {0, "BLOCK"}, {5, "21"}, {330, "20"}, {2, "Door"}};
-  const tag_list entities = {{0, "SECTION"}, {2, "ENTITIES"}};
-  OdDbDatabasePtr db = read(kR2000Header + kBlockRecords + blocks + text_record("30", {{330, "20"}}, "in door") +
-                            tag_list{{0, "ENDBLK"}, {5, "22"}, {330, "20"}, {0, "ENDSEC"}} + entities +
-                            text_record("31", {{330, "1F"}}, "model") + text_record("32", {{330, "1B"}}, "paper") +
-                            text_record("33", {{67, "1"}}, "paper by flag") +
-                            text_record("34", {}, "model by default") +
-                            tag_list{{0, "ENDSEC"}, {0, "EOF"}});
-  const auto owner_of = [&](std::uint64_t handle) {
-    const OdDbObject* object = db->getOdDbObjectId(OdDbHandle(handle)).peekObject();
-    return object ? object->ownerId() : OdDbObjectId::kNull;
-  };
-  EXPECT_EQ(owner_of(0x30), db->blockTable()->getAt(u"Door"));
-  EXPECT_EQ(owner_of(0x31), db->getModelSpaceId());
-  EXPECT_EQ(owner_of(0x32), db->getPaperSpaceId());
-  EXPECT_EQ(owner_of(0x33), db->getPaperSpaceId());
-  EXPECT_EQ(owner_of(0x34), db->getModelSpaceId());
-  const auto& model = OdDbBlockTableRecordPtr(db->getModelSpaceId().peekObject())->entityIds();
-  ASSERT_EQ(model.size(), 2u);
-  EXPECT_EQ(std::uint64_t(model[0].getHandle()), 0x31u);
-  EXPECT_EQ(std::uint64_t(model[1].getHandle()), 0x34u);
 }
 
 }  // namespace

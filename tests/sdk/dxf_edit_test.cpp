@@ -30,18 +30,6 @@ for e in doc.entitydb.values():
 print("seed", doc.header["$HANDSEED"])
 )";
 
-std::vector<const od_dxf_record*> records_of(const OdDxfDocument& doc, const std::string& section) {
-  std::vector<const od_dxf_record*> records;
-  for (const od_dxf_record& record : doc.section(section)->records) records.push_back(&record);
-  return records;
-}
-
-bool same_tags(const OdDxfTags& a, const OdDxfTags& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const OdDxfTag& x, const OdDxfTag& y) {
-           return x.code == y.code && x.value == y.value;
-         });
-}
-
 OdDbObjectId first_text_in(const OdDbObjectId& block) {
   for (const OdDbObjectId& id : OdDbBlockTableRecordPtr(block.peekObject())->entityIds())
     if (id.peekObject()->isKindOf(OdDbText::desc()) && !id.isErased()) return id;
@@ -74,40 +62,6 @@ struct DxfEdit : ::testing::Test {
     odDxfWriteFile(db.get(), dir.file("out.dxf").string());
   }
 };
-
-TEST_F(DxfEdit, RecordsNobodyTouchedComeBackAsRead) {
-  OdDbDatabasePtr before = odDxfReadFile(kDemo);
-  OdDbDatabasePtr after = odDxfReadFile(dir.file("out.dxf").string());
-  for (const char* section : {"TABLES", "BLOCKS", "ENTITIES", "OBJECTS"}) {
-    std::vector<const od_dxf_record*> old = records_of(*before->dxfDocument(), section);
-    std::vector<const od_dxf_record*> now = records_of(*after->dxfDocument(), section);
-    std::erase_if(old, [&](const od_dxf_record* r) { return od_dxf_record_handle(r->tags) == erased; });
-    std::erase_if(now, [&](const od_dxf_record* r) {
-      const OdDbHandle h = od_dxf_record_handle(r->tags);
-      return h == model_text || h == paper_text || h == block_text;
-    });
-    ASSERT_EQ(old.size(), now.size()) << section;
-    for (std::size_t i = 0; i < old.size(); ++i)
-      EXPECT_TRUE(same_tags(old[i]->tags, now[i]->tags)) << section << " record " << i << " " << old[i]->kind();
-  }
-}
-
-TEST_F(DxfEdit, NewTextsSitWhereTheirOwnersMembersAre) {
-  OdDbDatabasePtr after = odDxfReadFile(dir.file("out.dxf").string());
-  const auto& entities = after->dxfDocument()->section("ENTITIES")->records;
-  ASSERT_GE(entities.size(), 2u);
-  EXPECT_EQ(od_dxf_record_handle(entities[entities.size() - 2].tags), model_text);
-  EXPECT_EQ(od_dxf_record_handle(entities.back().tags), paper_text);
-  // The block's new text comes just before the block's end.
-  const auto& blocks = after->dxfDocument()->section("BLOCKS")->records;
-  const auto at = std::find_if(blocks.begin(), blocks.end(),
-                               [&](const od_dxf_record& r) { return od_dxf_record_handle(r.tags) == block_text; });
-  ASSERT_NE(at, blocks.end());
-  EXPECT_EQ((at + 1)->kind(), "ENDBLK");
-  EXPECT_EQ(after->getOdDbObjectId(block_text).peekObject()->ownerId(), after->blockTable()->getAt(u"TAG"));
-  EXPECT_EQ(after->getOdDbObjectId(paper_text).peekObject()->ownerId(), after->getPaperSpaceId());
-  EXPECT_EQ(after->getOdDbObjectId(model_text).peekObject()->ownerId(), after->getModelSpaceId());
-}
 
 TEST_F(DxfEdit, TheErasedTextIsGoneAndTheSeedLiesAboveTheNewHandles) {
   OdDbDatabasePtr after = odDxfReadFile(dir.file("out.dxf").string());

@@ -32,12 +32,6 @@ OdDbObjectId first_text(const OdDbDatabase& db) {
   return OdDbObjectId::kNull;
 }
 
-std::string field_code_of(const OdDbDatabase& db, OdDbHandle handle) {
-  const OdDbObject* object = db.getOdDbObjectId(handle).peekObject();
-  if (!object || !object->hasFields()) return "(no field)";
-  return OdDbFieldPtr(object->getField(u"TEXT"))->getFieldCode().toUtf8();
-}
-
 struct DxfFieldLink : ::testing::Test {
   scratch_dir dir;
   OdDbDatabasePtr db = odDxfReadFile(kDemo);
@@ -56,32 +50,6 @@ struct DxfFieldLink : ::testing::Test {
     odDxfWriteFile(db.get(), dir.file("out.dxf").string());
   }
 };
-
-TEST_F(DxfFieldLink, OurReaderFindsTheNewFieldsOnNewAndOldTexts) {
-  OdDbDatabasePtr again = odDxfReadFile(dir.file("out.dxf").string());
-  EXPECT_EQ(field_code_of(*again, new_mtext), "\\AcVar Filename");
-  EXPECT_EQ(field_code_of(*again, old_text), "\\AcVar Date");
-}
-
-TEST_F(DxfFieldLink, AnOldTextsRecordOnlyGainsItsDictionaryGroup) {
-  OdDbDatabasePtr before = odDxfReadFile(kDemo);
-  OdDbDatabasePtr after = odDxfReadFile(dir.file("out.dxf").string());
-  OdDxfTags expected = *before->dxfDocument()->recordByHandle(old_text);
-  OdDxfTags written = *after->dxfDocument()->recordByHandle(old_text);
-  const auto group = std::find_if(written.begin(), written.end(),
-                                  [](const OdDxfTag& t) { return t.value == "{ACAD_XDICTIONARY"; });
-  ASSERT_NE(group, written.end());
-  ASSERT_LT(group + 3, written.end());
-  EXPECT_EQ((group + 1)->code, 360);
-  EXPECT_EQ((group + 2)->value, "}");
-  EXPECT_EQ((group + 3)->code, 330);  // the owner follows, as drawing programs write it
-  written.erase(group, group + 3);
-  ASSERT_EQ(written.size(), expected.size());
-  for (std::size_t i = 0; i < written.size(); ++i) {
-    EXPECT_EQ(written[i].code, expected[i].code) << i;
-    EXPECT_EQ(written[i].value, expected[i].value) << i;
-  }
-}
 
 TEST_F(DxfFieldLink, EzdxfFollowsTheDictionariesToTheFields) {
   if (!have_ezdxf()) GTEST_SKIP() << "python3 with ezdxf is not installed";

@@ -191,17 +191,6 @@ TEST(DxfFile, AMissingFileIsNamed) {
   }
 }
 
-TEST(DxfFile, WhatNamesTheLineBeforeTheMessage) {
-  scratch_dir dir;
-  write_bytes(dir.file("bad.dxf"), joined(with(kSmall, 5, "x")));
-  try {
-    odDxfReadFile(dir.file("bad.dxf").string());
-    ADD_FAILURE();
-  } catch (const OdDxfError& error) {
-    EXPECT_STREQ(error.what(), "line 5: expected a group code, found 'x'");
-  }
-}
-
 // Failed writes leave an existing target as it was, and no stray files.
 struct failed_write : ::testing::Test {
   scratch_dir dir;
@@ -237,15 +226,6 @@ TEST_F(failed_write, AFolderAsTargetIsRefused) {
   fs::create_directory(dir.file("folder.dxf"));
   expect_write_refused(dir.file("folder.dxf"));
   EXPECT_TRUE(fs::is_directory(dir.file("folder.dxf")));
-}
-
-TEST_F(failed_write, ASuccessfulWriteReplacesTheTargetAndKeepsItsMode) {
-  fs::permissions(dir.file("target.dxf"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  odDxfWriteFile(db.get(), dir.file("target.dxf").string());
-  EXPECT_EQ(read_bytes(dir.file("target.dxf")), joined(with(kSmall, 6, "POINT")));
-  EXPECT_EQ(fs::status(dir.file("target.dxf")).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(dir.file_count(), 2u);
 }
 
 }  // namespace

@@ -90,20 +90,4 @@ TEST_F(DxfFields, ChangedCodeIsRewrittenInChunksAndKeepsItsMarkers) {
   EXPECT_EQ(back->getFieldCode(OdDbField::kAddMarkers), longer);
 }
 
-TEST_F(DxfFields, NewFieldRecordReadsBack) {
-  OdDbFieldPtr field = OdDbField::createObject();
-  field->setFieldCode(u"\\AcVar Date \\f \"yyyy\"");
-  field->setEvaluationOption(OdDbField::kOnOpen);
-  field->setCachedValue(u"2026");
-  db->addOdDbObject(field.get());
-  OdDxfContext context;
-  context.database = db.get();
-  context.version = 1021;
-  const OdDxfTags written = odDxfTagsFromObject(*field, {}, context);
-  const auto back = OdDbField::cast(odDxfObjectFromTags(written, context).get());
-  EXPECT_EQ(back->getFieldCode(), field->getFieldCode());
-  EXPECT_EQ(back->evaluationOption(), OdDbField::kOnOpen);
-  EXPECT_EQ(back->getValue(), OdString(u"2026"));
-}
-
 }  // namespace

@@ -69,38 +69,6 @@ TEST_F(DxfRead, TextEveryFieldAndObjectCoordinates) {
   EXPECT_EQ(text->colorIndex(), 3);
 }
 
-TEST_F(DxfRead, TextWithoutAlignmentPointAlignsAtPositionAndDecodesEscapes) {
-  const auto text = read<OdDbText>("0|TEXT\n8|0\n10|1.5\n20|2.5\n30|0.0\n40|3.0\n1|\\U+00D850 %%c\n", 1009);
-  expect_point(text->alignmentPoint(), {1.5, 2.5, 0}, "alignment");
-  EXPECT_EQ(text->textString(), OdString(u"\u00D850 %%c"));
-  EXPECT_TRUE(text->isDefaultAlignment());
-  EXPECT_TRUE(text->textStyle().isNull());
-}
-
-TEST_F(DxfRead, AttributeAndDefinitionTagsPromptsFlagsAndVerticalMode) {
-  const auto attribute = read<OdDbAttribute>(
-      "0|ATTRIB\n100|AcDbEntity\n8|0\n100|AcDbText\n10|0.0\n20|0.0\n30|0.0\n40|1.0\n1|VALUE\n72|2\n"
-      "100|AcDbAttribute\n280|0\n2|TAG-A\n70|9\n73|0\n74|3\n280|1\n",
-      1032);
-  EXPECT_EQ(attribute->tag(), OdString(u"TAG-A"));
-  EXPECT_EQ(attribute->textString(), OdString(u"VALUE"));
-  EXPECT_TRUE(attribute->isInvisible());
-  EXPECT_FALSE(attribute->isConstant());
-  EXPECT_EQ(attribute->horizontalMode(), kTextRight);
-  EXPECT_EQ(attribute->verticalMode(), kTextTop);
-  // R12: one part; 73 is the field length there, 74 the vertical mode.
-  const auto definition = read<OdDbAttributeDefinition>(
-      "0|ATTDEF\n8|0\n10|0.0\n20|0.0\n30|0.0\n40|1.0\n1|default\n3|Your name?\n2|NAME\n70|14\n73|2\n74|1\n", 1009);
-  EXPECT_EQ(definition->tag(), OdString(u"NAME"));
-  EXPECT_EQ(definition->prompt(), OdString(u"Your name?"));
-  EXPECT_EQ(definition->textString(), OdString(u"default"));
-  EXPECT_FALSE(definition->isInvisible());
-  EXPECT_TRUE(definition->isConstant());
-  EXPECT_TRUE(definition->isVerifiable());
-  EXPECT_TRUE(definition->isPreset());
-  EXPECT_EQ(definition->verticalMode(), kTextBottom);
-}
-
 TEST_F(DxfRead, MTextEveryField) {
   const auto mtext = read<OdDbMText>(
       "0|MTEXT\n5|3F\n100|AcDbEntity\n8|0\n420|16711680\n100|AcDbMText\n10|5.0\n20|6.0\n30|0.0\n40|0.35\n"
@@ -125,13 +93,6 @@ TEST_F(DxfRead, MTextEveryField) {
   EXPECT_TRUE(mtext->color().isByColor());
   EXPECT_EQ(mtext->color().red(), 255);
   EXPECT_EQ(mtext->getColumnType(), OdDbMText::kNoColumns);
-}
-
-TEST_F(DxfRead, MTextRotationCountsOnlyWithoutDirection) {
-  const auto rotated = read<OdDbMText>("0|MTEXT\n100|AcDbMText\n10|0\n20|0\n40|1\n1|x\n50|45.0\n", 1015);
-  EXPECT_NEAR(rotated->rotation(), 45 * kDeg, 1e-12);
-  const auto directed = read<OdDbMText>("0|MTEXT\n100|AcDbMText\n10|0\n20|0\n40|1\n1|x\n11|0\n21|-1\n31|0\n50|45.0\n", 1015);
-  EXPECT_NEAR(directed->rotation(), -90 * kDeg, 1e-12);
 }
 
 struct columns_row {
@@ -209,22 +170,6 @@ TEST_F(DxfRead, StyleWithFontDataAndShapeFile) {
   EXPECT_FALSE(style->isShapeFile());
   const auto shapes = read<OdDbTextStyleTableRecord>("0|STYLE\n2|\n70|1\n3|ltypeshp.shx\n", 1009);
   EXPECT_TRUE(shapes->isShapeFile());
-}
-
-TEST_F(DxfRead, LayerLockFreezeOffAndColour) {
-  struct row { const char* snippet; bool locked, frozen, off; int color; };
-  const row rows[] = {
-      {"0|LAYER\n100|AcDbLayerTableRecord\n2|Walls\n70|4\n62|1\n6|Continuous\n", true, false, false, 1},
-      {"0|LAYER\n100|AcDbLayerTableRecord\n2|Hidden\n70|1\n62|-5\n6|Dashed\n", false, true, true, 5},
-      {"0|LAYER\n2|R12\n70|     5\n62|     7\n", true, true, false, 7},
-  };
-  for (const row& r : rows) {
-    const auto layer = read<OdDbLayerTableRecord>(r.snippet, 1015);
-    EXPECT_EQ(layer->isLocked(), r.locked) << r.snippet;
-    EXPECT_EQ(layer->isFrozen(), r.frozen) << r.snippet;
-    EXPECT_EQ(layer->isOff(), r.off) << r.snippet;
-    EXPECT_EQ(layer->color().colorIndex(), r.color) << r.snippet;
-  }
 }
 
 TEST_F(DxfRead, MLeaderTextContentFromTheContextGroup) {

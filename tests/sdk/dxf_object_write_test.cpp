@@ -2,8 +2,6 @@
 // back exactly, a change touches only its own tags, new records are complete.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "platform/sdk/OdDbAttribute.h"
 #include "platform/sdk/OdDbDatabase.h"
 #include "platform/sdk/OdDbLayerTableRecord.h"
@@ -143,47 +141,6 @@ TEST_F(DxfWrite, BackgroundMaskWritesFlagsColourAndScale) {
   EXPECT_EQ(describe(odDxfTagsFromObject(*mtext, original, context(1015))), describe(original));
 }
 
-TEST_F(DxfWrite, ObjectCoordinatesGoBackIntoTheRecord) {
-  const OdDxfTags original = dxf_test_tags(
-      "0|TEXT\n8|0\n10|1.0\n20|2.0\n30|3.0\n40|2.5\n1|x\n72|1\n11|4.0\n21|5.0\n31|3.0\n210|0.0\n220|0.0\n230|-1.0\n");
-  OdDbTextPtr text = read<OdDbText>(original, 1009);
-  text->setAlignmentPoint(OdGePoint3d(-6.0, 5.0, -3.0));  // world; object x is -world x
-  const OdDxfTags written = odDxfTagsFromObject(*text, original, context(1009));
-  const auto changed = differences(written, original);
-  ASSERT_EQ(changed.size(), 1u) << describe(written);
-  EXPECT_EQ(written[changed[0]].code, 11);
-  EXPECT_EQ(written[changed[0]].value, "6.0");
-}
-
-TEST_F(DxfWrite, LayerFlagsKeepTheBitsTheModelDoesNotOwn) {
-  // 70 = 64 (referenced) + 4 (locked) + 1 (frozen).
-  const OdDxfTags original = dxf_test_tags("0|LAYER\n100|AcDbLayerTableRecord\n2|Walls\n70|69\n62|1\n6|Continuous\n");
-  OdDbLayerTableRecordPtr layer = read<OdDbLayerTableRecord>(original, 1015);
-  layer->setIsLocked(false);
-  layer->setIsOff(true);
-  const OdDxfTags written = odDxfTagsFromObject(*layer, original, context(1015));
-  EXPECT_EQ(describe(written), "0|LAYER\n100|AcDbLayerTableRecord\n2|Walls\n70|65\n62|-1\n6|Continuous\n");
-}
-
-TEST_F(DxfWrite, StyleChangeKeepsMirroringAndAnyCaseNameStays) {
-  const OdDxfTags original = dxf_test_tags(
-      "0|STYLE\n100|AcDbSymbolTableRecord\n100|AcDbTextStyleTableRecord\n2|Back\n70|0\n40|0.0\n41|1.0\n"
-      "50|0.0\n71|2\n42|2.5\n3|txt\n4|\n");
-  OdDbTextStyleTableRecordPtr style = read<OdDbTextStyleTableRecord>(original, 1015);
-  style->setXScale(0.75);
-  const OdDxfTags written = odDxfTagsFromObject(*style, original, context(1015));
-  const auto changed = differences(written, original);
-  ASSERT_EQ(written.size(), original.size());
-  ASSERT_EQ(changed.size(), 1u) << describe(written);
-  EXPECT_EQ(written[changed[0]].code, 41);
-  db->textStyleTable()->add(style.get());
-  // A text naming the style in other letters keeps its tag.
-  const OdDxfTags text = dxf_test_tags("0|TEXT\n8|0\n10|0\n20|0\n30|0\n40|1\n1|x\n7|BACK\n");
-  OdDbTextPtr object = read<OdDbText>(text, 1009);
-  EXPECT_EQ(object->textStyle(), style->objectId());
-  EXPECT_TRUE(differences(odDxfTagsFromObject(*object, text, context(1009)), text).empty());
-}
-
 TEST_F(DxfWrite, LinkedColumnRecordsAreListedUntilTheContentsChange) {
   const dxf_test_file file = dxf_test_read("ezdxf_mtext_columns_R2007.dxf");
   const OdDxfTags& original = *file.ofType("MTEXT").at(0);
@@ -195,42 +152,6 @@ TEST_F(DxfWrite, LinkedColumnRecordsAreListedUntilTheContentsChange) {
   mtext->setContents(mtext->contents() + u" more");
   EXPECT_TRUE(odDxfLinkedColumnRecords(odDxfTagsFromObject(*mtext, original, ctx)).empty());
   EXPECT_TRUE(odDxfLinkedColumnRecords(dxf_test_tags("0|TEXT\n1|x\n")).empty());
-}
-
-bool escapes_whole(const std::string& chunk) {
-  for (std::size_t at = chunk.find("\\U+"); at != std::string::npos; at = chunk.find("\\U+", at + 1))
-    if (!std::regex_match(chunk.substr(at, 7), std::regex(R"(\\U\+[0-9A-F]{4})"))) return false;
-  return chunk.empty() || chunk.back() != '^';
-}
-
-TEST_F(DxfWrite, LongContentsSplitIntoChunksWithoutCuttingEscapes) {
-  const OdDxfTags original = dxf_test_tags("0|MTEXT\n100|AcDbEntity\n8|0\n100|AcDbMText\n10|0\n20|0\n30|0\n40|1\n1|short\n7|Standard\n");
-  OdDbMTextPtr mtext = read<OdDbMText>(original, 1015);
-  // Non-ASCII letters land on both chunk limits (around 250 and 500 encoded characters).
-  std::u16string contents;
-  for (int i = 0; i < 80; ++i) contents += u"ab\u00E9\\P\n^";
-  mtext->setContents(OdString(contents));
-  const OdDxfTags written = odDxfTagsFromObject(*mtext, original, context(1015));
-  std::string joined;
-  std::vector<int> codes;
-  for (const OdDxfTag& tag : written)
-    if (tag.code == 3 || tag.code == 1) {
-      codes.push_back(tag.code);
-      joined += tag.value;
-      EXPECT_LE(tag.value.size(), 250u);
-      EXPECT_TRUE(escapes_whole(tag.value)) << tag.value;
-    }
-  ASSERT_GE(codes.size(), 3u);
-  EXPECT_EQ(codes.back(), 1);
-  for (std::size_t i = 0; i + 1 < codes.size(); ++i) EXPECT_EQ(codes[i], 3);
-  EXPECT_EQ(joined.find("\\U+00E9\\P^J^ "), 2u);  // é as an escape, line feed and caret in caret notation
-  // Read back at its version the contents keep the escapes the content parser reads.
-  std::u16string expected;
-  for (int i = 0; i < 80; ++i) expected += u"ab\\U+00E9\\P\n^";
-  EXPECT_EQ(read<OdDbMText>(written, 1015)->contents().str(), expected);
-  // The chunks stand where the old contents stood: after 40, before 7.
-  EXPECT_EQ(written[9].code, 3);
-  EXPECT_EQ(written.back().code, 7);
 }
 
 TEST_F(DxfWrite, ColumnsRewriteTheirOwnFormOnly) {
@@ -258,18 +179,6 @@ TEST_F(DxfWrite, ColumnsRewriteTheirOwnFormOnly) {
     EXPECT_EQ(embedded, file.version >= 1032);
     EXPECT_EQ(xdata, file.version < 1032);
   }
-}
-
-TEST_F(DxfWrite, RewrittenContentsOfLinkedColumnsMoveIntoTheFirstRecord) {
-  const dxf_test_file file = dxf_test_read("ezdxf_mtext_columns_R2000.dxf");
-  const OdDxfTags& original = *file.ofType("MTEXT").at(0);
-  const OdDxfContext ctx = file.context(db.get());
-  OdDbMTextPtr mtext = OdDbMText::cast(odDxfObjectFromTags(original, ctx).get());
-  mtext->setContents(u"Short now");
-  const OdDxfTags written = odDxfTagsFromObject(*mtext, original, ctx);
-  for (const OdDxfTag& tag : written) EXPECT_NE(tag.code, 1005) << "a linked column would repeat old text";
-  EXPECT_EQ(OdDbMText::cast(odDxfObjectFromTags(written, ctx).get())->contents(), OdString(u"Short now"));
-  EXPECT_EQ(OdDbMText::cast(odDxfObjectFromTags(written, ctx).get())->getColumnCount(), 3);
 }
 
 TEST_F(DxfWrite, NewRecordsReadBackToTheSameModel) {

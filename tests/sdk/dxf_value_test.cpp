@@ -5,16 +5,6 @@
 
 namespace {
 
-TEST(DxfValue, DoublesWriteShortestFormReadersAccept) {
-  struct row { double value; const char* text; };
-  const row rows[] = {{2.5, "2.5"}, {0.0, "0.0"}, {1e-05, "1e-05"}, {100.0, "100.0"}, {-0.1, "-0.1"},
-                      {1.0 / 3.0, "0.3333333333333333"}, {7085.900692792534, "7085.900692792534"}};
-  for (const row& r : rows) {
-    EXPECT_EQ(odDxfFormatDouble(r.value), r.text) << r.value;
-    EXPECT_EQ(odDxfParseDouble(r.text), r.value) << r.text;
-  }
-}
-
 TEST(DxfValue, NumbersParseWithBlanksAndRefuseGarbage) {
   EXPECT_EQ(odDxfParseInt("     4"), 4);
   EXPECT_EQ(odDxfParseInt("  -1073741824"), -1073741824);
@@ -22,26 +12,6 @@ TEST(DxfValue, NumbersParseWithBlanksAndRefuseGarbage) {
   EXPECT_FALSE(odDxfParseInt("4x"));
   EXPECT_FALSE(odDxfParseDouble(""));
   EXPECT_FALSE(odDxfParseDouble("nan"));
-}
-
-TEST(DxfValue, SameDoubleIsRelativeAndAbsoluteNearZero) {
-  EXPECT_TRUE(odDxfSameDouble(1e6, 1e6 * (1 + 5e-13)));
-  EXPECT_FALSE(odDxfSameDouble(1e6, 1e6 * (1 + 5e-12)));
-  EXPECT_TRUE(odDxfSameDouble(0.0, 1e-13));
-  EXPECT_FALSE(odDxfSameDouble(0.0, 1e-11));
-}
-
-// Caret notation: ^@..^_ are the control characters 0..31, "^ " is a caret.
-TEST(DxfValue, CaretNotationBothWays) {
-  struct row { const char* raw; std::u16string text; };
-  const row rows[] = {{"a^Jb", u"a\nb"},          {"^ x", u"^x"},
-                      {"^@", std::u16string(1, u'\0')}, {"tab^Iend", u"tab\tend"},
-                      {"^_", u"\x1f"},            {"x^", u"x^"}};
-  for (const row& r : rows) {
-    EXPECT_EQ(odDxfDecodeString(r.raw, 1027, false).str(), r.text) << r.raw;
-    EXPECT_EQ(odDxfDecodeString(odDxfEncodeString(OdString(r.text), 1027), 1027, false).str(), r.text) << r.raw;
-  }
-  EXPECT_EQ(odDxfEncodeString(OdString(u"a\nb^c"), 1027), "a^Jb^ c");
 }
 
 // Every MTEXT of ezdxf's caret file is "L: abc^Ldef": the character after

@@ -102,64 +102,12 @@ TEST(TrueTypeFont, CapitalsStandAtTheTextSizeAtEverySize) {
   EXPECT_LT(small.min.y, 0.0) << "g reaches below the baseline";
 }
 
-TEST(TrueTypeFont, WidthFactorScalesAdvanceAndInk) {
-  OdGiTextStyle wide = truetype("Arial", 2.5);
-  wide.setXScale(2.0);
-  const extents normal = measure(truetype("Arial", 2.5), u"Wide");
-  const extents doubled = measure(wide, u"Wide");
-  EXPECT_NEAR(doubled.end.x, 2 * normal.end.x, 1e-12);
-  EXPECT_NEAR(doubled.max.x - doubled.min.x, 2 * (normal.max.x - normal.min.x), 1e-12);
-  EXPECT_NEAR(doubled.max.y, normal.max.y, 1e-12);
-}
-
-TEST(TrueTypeFont, ObliqueShearsTheInkBoxByTheHeight) {
-  OdGiTextStyle slanted = truetype("Arial", 2.5);
-  slanted.setObliquingAngle(15.0 * pi / 180.0);
-  const extents upright = measure(truetype("Arial", 2.5), u"H");
-  const extents leaning = measure(slanted, u"H");
-  EXPECT_NEAR(leaning.max.x - upright.max.x, std::tan(15.0 * pi / 180.0) * upright.max.y, 1e-12);
-  EXPECT_NEAR(leaning.min.x, upright.min.x, 1e-12) << "the bottom of H sits on the baseline";
-  EXPECT_NEAR(leaning.end.x, upright.end.x, 1e-12) << "the pen does not slant";
-}
-
-TEST(TrueTypeFont, TrackingMultipliesEveryAdvance) {
-  OdGiTextStyle loose = truetype("Arial", 2.5);
-  loose.setTrackingPercent(1.5);
-  EXPECT_NEAR(measure(loose, u"HHH").end.x, 1.5 * measure(truetype("Arial", 2.5), u"HHH").end.x, 1e-12);
-}
-
-TEST(TrueTypeFont, BlanksAdvanceButHaveNoInk) {
-  const OdGiTextStyle style = truetype("Arial", 2.5);
-  const extents space = measure(style, u" ");
-  const extents h = measure(style, u"H");
-  const extents padded = measure(style, u"  H ");
-  EXPECT_GT(space.end.x, 0.0);
-  EXPECT_NEAR(padded.end.x, 3 * space.end.x + h.end.x, 1e-12);
-  EXPECT_NEAR(padded.min.x, 2 * space.end.x + h.min.x, 1e-12);
-  EXPECT_NEAR(padded.end.x - padded.max.x, space.end.x + (h.end.x - h.max.x), 1e-12);
-  EXPECT_EQ(space.min.x, space.max.x);
-  const extents nothing = measure(style, u"");
-  EXPECT_EQ(nothing.end.x, 0.0);
-}
-
 TEST(TrueTypeFont, SurrogatePairsAreOneCharacter) {
   const OdGiTextStyle style = truetype("Arial", 2.5);
   const std::u16string text = u"A\U0001D400B";
   EXPECT_EQ(odPlaceText(style, text.c_str(), static_cast<int>(text.size())).glyphs.size(), 3u);
   const std::u16string lone = u"A\xD800";
   EXPECT_EQ(odPlaceText(style, lone.c_str(), static_cast<int>(lone.size())).glyphs.size(), 2u);
-}
-
-TEST(TrueTypeFont, BoldPicksTheBoldFace) {
-  OdGiTextStyle bold;
-  bold.setFont(u"Arial", true, false, 0, 0);
-  EXPECT_NE(bold.getFont()->fileName().toUtf8().find("Bold"), std::string::npos);
-}
-
-TEST(TrueTypeFont, UnknownTypefaceFallsBackTheFontconfigWay) {
-  const OdFont* font = truetype("No Such Typeface 12345", 2.5).getFont();
-  ASSERT_NE(font, nullptr);
-  EXPECT_FALSE(font->fileName().isEmpty());
 }
 
 TEST(TrueTypeFont, OutlinesFollowTheMeasure) {
@@ -247,25 +195,6 @@ TEST(TextStyle, FontInForceFollowsTheShapeFlag) {
   OdGiTextStyle file_only;
   file_only.setFileName(u"arial.ttf");
   EXPECT_STREQ(file_only.getFont()->kind(), "truetype") << "a TrueType file named by file name";
-}
-
-TEST(TextStyle, SetFontPacksTheFlags) {
-  OdGiTextStyle style;
-  style.setFont(u"Times", true, false, 204, 18);
-  const OdTtfDescriptor& ttf = style.ttfDecriptor();
-  EXPECT_EQ(ttf.flags(), 0x0200CC12u);
-  EXPECT_TRUE(ttf.isBold());
-  EXPECT_FALSE(ttf.isItalic());
-  EXPECT_EQ(ttf.charSet(), 204);
-  EXPECT_EQ(ttf.pitchAndFamily(), 18);
-  EXPECT_EQ(style.codePage(), 1251);
-  OdString face;
-  bool bold = false, italic = true;
-  int charset = 0, pitch = 0;
-  style.font(face, bold, italic, charset, pitch);
-  EXPECT_EQ(face, OdString(u"Times"));
-  EXPECT_TRUE(bold);
-  EXPECT_FALSE(italic);
 }
 
 TEST(CharMapper, CodePagesOfCharsets) {

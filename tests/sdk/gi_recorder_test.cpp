@@ -103,27 +103,6 @@ TEST(GiRecorder, AttributesAreSetBeforeDrawingAndInvisibleDrawablesAreSkipped) {
   EXPECT_TRUE(recorder.primitives().empty());
 }
 
-TEST(GiRecorder, ViewportDrawRunsOnlyWhenWorldDrawAsksForIt) {
-  auto drawable = scripted_drawable::createObject();
-  int viewportCalls = 0;
-  // A gadget ten pixels wide whatever the zoom.
-  drawable->viewport = [&](OdGiViewportDraw& vd) {
-    ++viewportCalls;
-    OdGePoint2d pixels;
-    vd.viewport().getNumPixelsInUnitSquare(OdGePoint3d::kOrigin, pixels);
-    segment(vd.geometry(), {0, 0, 0}, {10.0 / pixels.x, 0, 0});
-  };
-  OdGiRecorder recorder;
-  recorder.setView({{}, OdGeVector3d::kZAxis, OdGeVector3d::kYAxis, 4.0});
-  recorder.draw(drawable.get());
-  EXPECT_EQ(viewportCalls, 0);
-  drawable->world = [](OdGiWorldDraw&) { return false; };
-  recorder.draw(drawable.get());
-  EXPECT_EQ(viewportCalls, 1);
-  ASSERT_EQ(recorder.primitives().size(), 1u);
-  expect_near(recorder.primitives()[0].points[1], {2.5, 0, 0});
-}
-
 TEST(GiRecorder, ModelTransformStackMovesPointsIntoTheWorld) {
   OdGiRecorder recorder;
   OdGiGeometry& g = recorder.geometry();

@@ -21,17 +21,6 @@ const radio_row kRadios[] = {
     {1034, 3, "Title Case"},    {1032, 4, "tOGGLE CASE"},
 };
 
-TEST_F(CaseDialog, RadiosHaveTheTemplatesIdsModesAndCaptions) {
-  EXPECT_EQ(CCaseDlg::template_id, 135);
-  for (const radio_row& r : kRadios) {
-    const CCaseDlg::radio* radio = CCaseDlg::radio_of_mode(r.mode);
-    ASSERT_NE(radio, nullptr) << r.mode;
-    EXPECT_EQ(radio->id, r.id);
-    EXPECT_EQ(OdString(radio->caption).toUtf8(), r.caption);
-  }
-  EXPECT_EQ(CCaseDlg::radio_of_mode(5), nullptr);
-}
-
 TEST_F(CaseDialog, OpensWithTheRememberedModeAndKeepsTheChoiceOnOK) {
   for (const radio_row& r : kRadios) {
     CCaseDlg::setProcessMode(r.mode);
@@ -48,14 +37,6 @@ TEST_F(CaseDialog, OpensWithTheRememberedModeAndKeepsTheChoiceOnOK) {
   CCaseDlg next;
   EXPECT_TRUE(next.isChecked(1034));
   EXPECT_FALSE(next.isChecked(1031));
-}
-
-TEST_F(CaseDialog, CancelLeavesTheMode) {
-  CCaseDlg::setProcessMode(2);
-  CCaseDlg dlg;
-  dlg.setChecked(1033);
-  EXPECT_EQ(dlg.onCancel(), CCaseDlg::id_cancel);
-  EXPECT_EQ(CCaseDlg::processMode(), 2);
 }
 
 TEST_F(CaseDialog, NoRadioCheckedMeansToggle) {

@@ -42,6 +42,8 @@ TEST_F(ScriptedDialogs, OKAppliesCancelAndRefusalsChangeNothing) {
       {columns, "dialog \"Column Settings\" type=static count=1 ok",
        "test:2: Column Settings refuses count=1: Value must be between 2 and 100", false},
       {columns, "dialog Paragraph ok", "test:2: the dialog shown is Column Settings, not Paragraph", false},
+      {columns, "answer ok", "test:2: \"Dialog Column Settings\" takes a dialog answer, not \"answer ok\"", false},
+      {columns, "", "", false},  // unanswered, the dialog is cancelled
   };
   for (const row& r : rows) {
     const std::u16string content = s.editor.entity().currentContent();
