@@ -29,15 +29,21 @@ double pasted_height(const OdDbDatabase& db) {
   return db.getTEXTSIZE();
 }
 
+// Normal and direction from the host's current text orientation.
+template <class Text>
+void take_text_orientation(Text& text) {
+  OdGeVector3d normal = OdGeVector3d::kZAxis;
+  double rotation = 0.0;
+  getTextOrientation(normal, rotation);
+  text.setNormal(normal);
+  text.setRotation(rotation);
+}
+
 OdDbEntityPtr new_mtext(OdDbDatabase& db, const std::u16string& contents) {
   OdDbMTextPtr text = OdDbMText::createObject();
   text->setDatabaseDefaults(&db);
   text->setTextHeight(pasted_height(db));
-  OdGeVector3d normal = OdGeVector3d::kZAxis;
-  double rotation = 0.0;
-  getTextOrientation(normal, rotation);
-  text->setNormal(normal);
-  text->setRotation(rotation);
+  take_text_orientation(*text);
   text->setContents(OdString(contents));
   return OdDbEntityPtr(text.get());
 }
@@ -47,11 +53,7 @@ OdDbEntityPtr new_text(OdDbDatabase& db, const std::u16string& line) {
   text->setDatabaseDefaults(&db);
   text->setTextStyle(db.getTEXTSTYLE());
   text->setHeight(pasted_height(db));
-  OdGeVector3d normal = OdGeVector3d::kZAxis;
-  double rotation = 0.0;
-  getTextOrientation(normal, rotation);
-  text->setNormal(normal);
-  text->setRotation(rotation);
+  take_text_orientation(*text);
   text->setTextString(OdString(line));
   return OdDbEntityPtr(text.get());
 }

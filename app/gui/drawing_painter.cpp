@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include "platform/sdk/OdGiRecorder.h"
 #include "platform/sdk/OdGiTextOutline.h"
 
 namespace gui {
@@ -45,15 +46,7 @@ QPainterPath circle_path(const od_gi_primitive& circle) {
     path.addEllipse(plan(circle.center), circle.radius, circle.radius);
     return path;
   }
-  constexpr int segments = 72;
-  const OdGeVector3d x = circle.normal.perpVector() * circle.radius;
-  const OdGeVector3d y = circle.normal.normal().crossProduct(x);
-  std::vector<OdGePoint3d> points;
-  for (int i = 0; i < segments; ++i) {
-    const double a = Oda2PI * i / segments;
-    points.push_back(circle.center + x * std::cos(a) + y * std::sin(a));
-  }
-  return polyline_path(points, true);
+  return polyline_path(od_gi_flattened_circle(circle), true);
 }
 
 // Step: a text run's glyphs as two paths, filled outlines and stroked strokes.

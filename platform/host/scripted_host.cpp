@@ -7,6 +7,7 @@
 
 #include "platform/host/HostCmdRegistry.h"
 #include "platform/host/host_current.h"
+#include "platform/host/host_scopes.h"
 #include "platform/host/scripted_host_impl.h"
 
 long scripted_document::Release() {
@@ -60,27 +61,6 @@ void scripted_host::impl::removeMessageFilter(HostEdMessageFilter* filter) {
 }
 
 namespace {
-
-// CMDACTIVE tells the module that a command runs; restored on every path.
-class command_active_scope {
-public:
-  explicit command_active_scope(OdDbDatabase* database) : m_database(database) {
-    if (!m_database->hasSysVar(u"CMDACTIVE")) return;
-    m_old = m_database->getSysVar(u"CMDACTIVE");
-    m_database->setSysVar(u"CMDACTIVE", OdResBuf::int16(1));
-    m_set = true;
-  }
-  ~command_active_scope() {
-    if (m_set) m_database->setSysVar(u"CMDACTIVE", m_old);
-  }
-  command_active_scope(const command_active_scope&) = delete;
-  command_active_scope& operator=(const command_active_scope&) = delete;
-
-private:
-  OdDbDatabase* m_database;
-  OdResBuf m_old;
-  bool m_set = false;
-};
 
 // Runs one command object and releases it; answers its result.
 int run_command_object(ICmdProcess* command, IHostDocument* document, std::string& failure) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/host/HostEdInputTracker.h"
+#include "platform/host/host_scopes.h"
 #include "platform/host/host_keywords.h"
 #include "platform/host/scripted_host_impl.h"
 #include "platform/host/scripted_selection.h"
@@ -32,23 +33,6 @@ std::string arguments_of(const script_line& line) {
 std::string wrong_kind(const std::string& prompt, const char* wanted, const script_line& line) {
   return "\"" + prompt + "\" takes " + wanted + ", not \"" + line.text + "\"";
 }
-
-// Tracks the tracker's attachment to the view for one input, on every path.
-class tracker_attachment {
-public:
-  tracker_attachment(HostEdInputTracker* tracker, IHostView* view) : m_tracker(tracker), m_view(view) {
-    if (m_tracker) m_tracker->attach(m_view);
-  }
-  ~tracker_attachment() {
-    if (m_tracker) m_tracker->detach(m_view);
-  }
-  tracker_attachment(const tracker_attachment&) = delete;
-  tracker_attachment& operator=(const tracker_attachment&) = delete;
-
-private:
-  HostEdInputTracker* m_tracker;
-  IHostView* m_view;
-};
 
 struct box_answer {
   const char* word;

@@ -1,8 +1,10 @@
 #include "platform/sdk/OdGiRecorder.h"
 
+#include <cmath>
 #include <utility>
 
 #include "platform/sdk/OdError.h"
+#include "platform/sdk/OdGeTol.h"
 
 OdGiRecorder::OdGiRecorder(OdGiDefaultContext* context) : m_context(context) {}
 
@@ -183,4 +185,16 @@ OdGeExtents3d od_gi_primitives_extents(const std::vector<od_gi_primitive>& primi
     }
   }
   return box;
+}
+
+std::vector<OdGePoint3d> od_gi_flattened_circle(const od_gi_primitive& circle) {
+  constexpr int segments = 72;
+  const OdGeVector3d x = circle.normal.perpVector() * circle.radius;
+  const OdGeVector3d y = circle.normal.normal().crossProduct(x);
+  std::vector<OdGePoint3d> points;
+  for (int i = 0; i < segments; ++i) {
+    const double a = Oda2PI * i / segments;
+    points.push_back(circle.center + x * std::cos(a) + y * std::sin(a));
+  }
+  return points;
 }

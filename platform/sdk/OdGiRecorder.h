@@ -112,3 +112,7 @@ private:
 // baseline start only: their ink needs the glyph outlines, which back ends
 // that draw text add themselves.
 OdGeExtents3d od_gi_primitives_extents(const std::vector<od_gi_primitive>& primitives);
+
+// A circle whose plane is tilted against the plan view is an ellipse there;
+// the back ends draw it as this fine polygon in its own plane.
+std::vector<OdGePoint3d> od_gi_flattened_circle(const od_gi_primitive& circle);

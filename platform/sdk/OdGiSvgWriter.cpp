@@ -159,26 +159,12 @@ std::string points_attribute(const std::vector<OdGePoint3d>& points) {
   return text;
 }
 
-// A circle whose plane is tilted against the view is an ellipse on paper;
-// it is drawn as a fine polygon in its own plane.
-std::vector<OdGePoint3d> flattened_circle(const od_gi_primitive& circle) {
-  constexpr int segments = 72;
-  const OdGeVector3d x = circle.normal.perpVector() * circle.radius;
-  const OdGeVector3d y = circle.normal.normal().crossProduct(x);
-  std::vector<OdGePoint3d> points;
-  for (int i = 0; i < segments; ++i) {
-    const double a = Oda2PI * i / segments;
-    points.push_back(circle.center + x * std::cos(a) + y * std::sin(a));
-  }
-  return points;
-}
-
 void write_circle(std::ostream& out, const od_gi_primitive& circle, const std::string& attributes) {
   if (circle.normal.isParallelTo(OdGeVector3d::kZAxis)) {
     out << "<circle cx=\"" << num(circle.center.x) << "\" cy=\"" << num(-circle.center.y) << "\" r=\""
         << num(circle.radius) << "\"" << attributes << "/>\n";
   } else {
-    out << "<polygon points=\"" << points_attribute(flattened_circle(circle)) << "\"" << attributes << "/>\n";
+    out << "<polygon points=\"" << points_attribute(od_gi_flattened_circle(circle)) << "\"" << attributes << "/>\n";
   }
 }
 
