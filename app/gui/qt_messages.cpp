@@ -23,23 +23,6 @@ constexpr key_row key_table[] = {
     {Qt::Key_Insert, kVkInsert},  {Qt::Key_Delete, kVkDelete},
 };
 
-// The character a key gives that Qt's text may not (or not as Windows does).
-char16_t translated_char(std::uint32_t vk, std::uint32_t modifiers) {
-  if (modifiers & kModControl) {
-    if (vk >= 'A' && vk <= 'Z') return char16_t(vk - 'A' + 1);
-    if (vk == kVkReturn) return u'\n';
-    if (vk == kVkBack) return 0x7F;
-    return 0;
-  }
-  switch (vk) {
-    case kVkReturn: return u'\r';
-    case kVkTab: return u'\t';
-    case kVkBack: return 0x08;
-    case kVkEscape: return 0x1B;
-    default: return 0;
-  }
-}
-
 host_message key_message(std::uint32_t id, std::uintptr_t wParam, std::uint32_t modifiers, bool repeat) {
   host_message message;
   message.message = id;
@@ -77,7 +60,8 @@ std::vector<host_message> key_messages(const QKeyEvent& event) {
     return messages;
   }
   if (vk) messages.push_back(key_message(kMsgKeyDown, vk, modifiers, event.isAutoRepeat()));
-  if (const char16_t c = translated_char(vk, modifiers)) {
+  // Control codes as Windows makes them; the rest is Qt's text, as the keyboard layout gives it.
+  if (const char16_t c = hostControlChar(vk, modifiers)) {
     messages.push_back(key_message(kMsgChar, c, modifiers, false));
     return messages;
   }

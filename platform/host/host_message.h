@@ -42,3 +42,24 @@ struct host_message {
   std::uint32_t modifiers = 0;
   OdGePoint3d point;          // cursor in world coordinates (mouse messages)
 };
+
+// The control character Windows' TranslateMessage makes of a key, 0 for
+// none: Ctrl+letter its code (1 to 26), Ctrl+Enter a line feed,
+// Ctrl+Backspace DEL; Enter, Tab, Backspace and Esc their codes. Alt keys
+// make none.
+inline char16_t hostControlChar(std::uint32_t vk, std::uint32_t modifiers) {
+  if (modifiers & kModAlt) return 0;
+  if (modifiers & kModControl) {
+    if (vk >= 'A' && vk <= 'Z') return char16_t(vk - 'A' + 1);
+    if (vk == kVkReturn) return u'\n';
+    if (vk == kVkBack) return 0x7F;
+    return 0;
+  }
+  switch (vk) {
+    case kVkReturn: return u'\r';
+    case kVkTab: return u'\t';
+    case kVkBack: return 0x08;
+    case kVkEscape: return 0x1B;
+    default: return 0;
+  }
+}

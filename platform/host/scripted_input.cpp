@@ -96,21 +96,9 @@ std::uint32_t virtual_key(const std::string& name) {
 
 // The character TranslateMessage makes of a key, 0 for none.
 char16_t translated_char(std::uint32_t vk, std::uint32_t modifiers) {
-  if (modifiers & kModAlt) return 0;
-  if (modifiers & kModControl) {
-    if (vk >= 'A' && vk <= 'Z') return char16_t(vk - 'A' + 1);
-    if (vk == kVkReturn) return u'\n';  // Ctrl+Enter is a line feed
-    if (vk == kVkBack) return 0x7F;
-    return 0;
-  }
-  switch (vk) {
-    case kVkReturn: return u'\r';
-    case kVkTab: return u'\t';
-    case kVkBack: return 0x08;
-    case kVkEscape: return 0x1B;
-    case kVkSpace: return u' ';
-    default: break;
-  }
+  if (modifiers & (kModAlt | kModControl)) return hostControlChar(vk, modifiers);
+  if (const char16_t c = hostControlChar(vk, modifiers)) return c;
+  if (vk == kVkSpace) return u' ';
   if (vk >= 'A' && vk <= 'Z') return (modifiers & kModShift) ? char16_t(vk) : char16_t(vk - 'A' + 'a');
   if (vk >= '0' && vk <= '9') return char16_t(vk);
   return 0;

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/gui/gui_application.h"
 #include "app/gui/command_line.h"
 #include "app/gui/desktop_host.h"
 #include "app/gui/drawing_view.h"
@@ -25,15 +26,7 @@
 
 namespace {
 
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Never destroyed: Qt must not be torn down among the static destructors.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+using gui_test::application;
 
 struct Desktop : ::testing::Test {
   Desktop() {

@@ -7,20 +7,13 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "tests/gui/gui_application.h"
 #include "app/gui/qt_messages.h"
 #include "app/gui/qt_win_system.h"
 
 namespace {
 
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Never destroyed: Qt must not be torn down among the static destructors.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+using gui_test::application;
 
 // message, wParam, in order.
 using messages = std::vector<std::pair<std::uint32_t, std::uintptr_t>>;
