@@ -6,6 +6,9 @@
 
 #include "platform/host/IApp.h"
 #include "platform/host/host_printf.h"
+#include "ui/field_text.h"
+
+using ui::parse_flag;
 #include "platform/host/host_units.h"
 
 namespace {
@@ -38,14 +41,6 @@ int type_of_text(const OdString& text) {
     if (text.iCompare(type_names[i]) == 0 || text == OdString(std::u16string(1, char16_t(u'0' + i))))
       return static_cast<int>(i);
   return -1;
-}
-
-bool parse_flag(const OdString& text, bool& on) {
-  for (const char16_t* yes : {u"1", u"yes", u"on", u"true"})
-    if (text.iCompare(yes) == 0) return on = true, true;
-  for (const char16_t* no : {u"0", u"no", u"off", u"false"})
-    if (text.iCompare(no) == 0) return on = false, true;
-  return false;
 }
 
 // A whole number, blanks around allowed; false for anything else.

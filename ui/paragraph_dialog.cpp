@@ -4,6 +4,9 @@
 #include <string>
 
 #include "platform/host/host_printf.h"
+#include "ui/field_text.h"
+
+using ui::parse_flag;
 
 namespace {
 
@@ -30,14 +33,6 @@ bool parse_whole_number(const OdString& text, double& value) {
   const char* end = utf8.data() + utf8.size();
   const auto [stop, error] = std::from_chars(utf8.data() + first, end, value);
   return error == std::errc() && stop == end;
-}
-
-bool parse_flag(const OdString& text, bool& on) {
-  for (const char16_t* yes : {u"1", u"yes", u"on", u"true"})
-    if (text.iCompare(yes) == 0) return on = true, true;
-  for (const char16_t* no : {u"0", u"no", u"off", u"false"})
-    if (text.iCompare(no) == 0) return on = false, true;
-  return false;
 }
 
 }  // namespace
