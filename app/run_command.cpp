@@ -26,6 +26,7 @@
 #include "app/command_line.h"
 #include "app/command_module.h"
 #include "app/run_batch.h"
+#include "platform/host/scripted_script.h"
 
 namespace cadtext {
 namespace {
@@ -106,12 +107,20 @@ int run_many(const run_options& o, const run_script& script) {
   return report.summary(entries);
 }
 
+// Every drawing of a batch would write the same snapshot files.
+bool takes_snapshots(const run_script& script) {
+  for (const script_line& line : parseScript(script.text, script.source).lines)
+    if (line.kind == script_kind::snapshot) return true;
+  return false;
+}
+
 int run_command(const run_options& o) {
   if (o.script_file.empty() == o.inline_script.empty())
     throw std::invalid_argument("run needs either --script FILE or -c COMMANDS (not both)");
   run_script script = script_of(o);
   load_command_module();
   if (!is_batch(o)) return run_one(o, script);
+  if (takes_snapshots(script)) throw std::invalid_argument("run: snapshot lines need a single drawing");
   script.skip_answers_of_ended_commands = true;
   return run_many(o, script);
 }

@@ -77,6 +77,11 @@ bool smart_edit::handleMessage(win::message_id message, win::wparam wParam, win:
     case win::WM_KEYDOWN: onKeyDown(static_cast<win::virtual_key>(wParam), win::low_word(lParam)); return true;
     case win::WM_KEYUP: m_keyHandled = false; return true;
     case win::WM_CHAR: onChar(static_cast<char16_t>(wParam), win::low_word(lParam)); return true;
+    // The toolbar's buttons, as its window's dialog procedure gets them.
+    case win::WM_COMMAND:
+      if (m_toolbar == win::window_id::none) return false;
+      m_system.windows().sendMessage(m_toolbar, message, wParam, lParam);
+      return true;
     default: return false;
   }
 }

@@ -256,6 +256,7 @@ CMTextEdit::CMTextEdit(editor::smart_edit& editor, win::IWindows& windows, toolb
       m_template(compact ? template_compact : template_full) {
   m_window = m_windows.createWindow([this](const win::window_message& m) {
     if (m.message == win::WM_EDITOR_CHANGED) refresh();
+    if (m.message == win::WM_COMMAND) click(win::low_word(m.wParam));
     return win::lresult{0};
   });
   start(profile);

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <exception>
+#include <fstream>
 
 #include "platform/host/HostCmdRegistry.h"
 #include "platform/host/host_current.h"
 #include "platform/host/host_scopes.h"
 #include "platform/host/scripted_host_impl.h"
+#include "platform/host/scripted_snapshot.h"
 
 long scripted_document::Release() {
   const long left = --m_refs;
@@ -116,8 +118,9 @@ void scripted_host::impl::runCommand(const script_line& line) {
 
 void scripted_host::impl::skipLeftoverAnswers(const char* commandName) {
   for (; next < lines.size() && lines[next].kind != script_kind::command; ++next) {
-    if (givenUp) continue;  // answers of a command given up are not used
     const script_line& line = lines[next];
+    if (runAside(line)) continue;
+    if (givenUp) continue;  // answers of a command given up are not used
     if (skipEnded && commandName) {
       say("*Skipped* \"" + line.text + "\" (line " + std::to_string(line.line) + ")");
       continue;
@@ -125,6 +128,33 @@ void scripted_host::impl::skipLeftoverAnswers(const char* commandName) {
     say("*Unused* \"" + line.text + "\" (line " + std::to_string(line.line) + ")");
     outcome->errors.push_back(source + ":" + std::to_string(line.line) + ": \"" + line.text +
                               "\" answers no prompt" + (commandName ? std::string(" (") + commandName + " has ended)" : ""));
+  }
+}
+
+bool scripted_host::impl::runAside(const script_line& line) {
+  if (line.kind == script_kind::snapshot) {
+    takeSnapshot(line);
+    return true;
+  }
+  if (line.kind != script_kind::clipboard) return false;
+  say("  " + line.text);
+  win::IClipboard& board = windowing.clipboard();
+  if (board.open(win::window_id::none)) {
+    board.empty();
+    board.setData(win::CF_UNICODETEXT, line.word.c_str());
+    board.close();
+  }
+  return true;
+}
+
+void scripted_host::impl::takeSnapshot(const script_line& line) {
+  const std::string file = line.word.toUtf8();
+  say("  snapshot " + file);
+  std::ofstream out(file, std::ios::binary);
+  if (out) scriptedWriteSnapshot(out, *currentDatabase(), view.drawables);
+  if (!out || !out.flush()) {
+    say("*Error* (cannot write " + file + ")");
+    outcome->errors.push_back(source + ":" + std::to_string(line.line) + ": cannot write the snapshot " + file);
   }
 }
 

@@ -76,6 +76,10 @@ struct scripted_host::impl final : IHostAppServices, IApp, IEvents, IHelpService
   // Running scripts (scripted_host.cpp).
   void runCommand(const script_line& line);
   void skipLeftoverAnswers(const char* commandName);
+  // Snapshot and clipboard lines, which answer no prompt: true when `line` is one (and it ran).
+  bool runAside(const script_line& line);
+  // Writes a snapshot line's picture; a file that cannot be written is a script error.
+  void takeSnapshot(const script_line& line);
 
   // Answering prompts (scripted_prompts.cpp).
   // The next line for a prompt, or null when the prompt is to be cancelled

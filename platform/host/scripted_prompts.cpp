@@ -71,6 +71,8 @@ const script_line* scripted_host::impl::nextAnswer(const std::string& shownPromp
     sayAnswer(shownPrompt, "*Cancel*");
     return nullptr;
   }
+  // Snapshots and clipboard lines answer nothing: they run where they stand, and the prompt waits on.
+  while (outcome && next < lines.size() && runAside(lines[next])) ++next;
   if (!outcome || next >= lines.size() || lines[next].kind == script_kind::command) {
     sayAnswer(shownPrompt, "*Cancel* (the script has no answer)");
     givenUp = ranDry = true;
@@ -126,6 +128,7 @@ int scripted_host::impl::getPoint(const OdString& prompt, OdGePoint3d& point, co
     switch (line->kind) {
       case script_kind::keys:
       case script_kind::mouse:
+      case script_kind::toolbar:
         if (!feedMessages(*line, filter)) return kInputCancel;
         continue;
       case script_kind::point: {
@@ -174,6 +177,7 @@ int scripted_host::impl::getString(const OdString& prompt, OdString& text, int) 
     switch (line->kind) {
       case script_kind::keys:
       case script_kind::mouse:
+      case script_kind::toolbar:
         if (!feedMessages(*line, nullptr)) return kInputCancel;
         if (auto ended = posted_end()) return *ended;
         continue;

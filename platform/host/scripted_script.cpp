@@ -37,7 +37,8 @@ const answer_word answer_words[] = {
     {"point", script_kind::point},   {"keyword", script_kind::keyword}, {"string", script_kind::string},
     {"enter", script_kind::enter},   {"esc", script_kind::esc},         {"select", script_kind::select},
     {"answer", script_kind::answer}, {"dialog", script_kind::dialog},   {"keys", script_kind::keys},
-    {"mouse", script_kind::mouse}};
+    {"mouse", script_kind::mouse},   {"toolbar", script_kind::toolbar}, {"snapshot", script_kind::snapshot},
+    {"clipboard", script_kind::clipboard}};
 
 // Each reader fills `line` from the arguments after the line's first word;
 // an answered string is the error.
@@ -68,6 +69,27 @@ std::string read_keyword(const std::string& arguments, script_line& line) {
 std::string read_string(const std::string& arguments, script_line& line) {
   std::string text = arguments;
   if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
+  line.word = OdString::fromUtf8(text);
+  return {};
+}
+
+std::string read_file_name(const std::string& arguments, script_line& line) {
+  if (arguments.empty()) return "needs a file name";
+  return read_string(arguments, line);
+}
+
+// Quoted lines, joined as Windows joins the lines of plain text.
+std::string read_clipboard(const std::string& arguments, script_line& line) {
+  std::string text;
+  std::size_t pos = 0;
+  int count = 0;
+  while ((pos = arguments.find_first_not_of(" \t", pos)) != std::string::npos) {
+    const std::size_t end = arguments.find('"', pos + 1);
+    if (arguments[pos] != '"' || end == std::string::npos) return "takes quoted lines: clipboard \"LINE\" ...";
+    text += (count++ == 0 ? "" : "\r\n") + arguments.substr(pos + 1, end - pos - 1);
+    pos = end + 1;
+  }
+  if (count == 0) return "takes quoted lines: clipboard \"LINE\" ...";
   line.word = OdString::fromUtf8(text);
   return {};
 }
@@ -147,6 +169,20 @@ std::string read_mouse(const std::string& arguments, script_line& line) {
   return scriptedMouseToMessages(arguments, line.messages, error) ? std::string() : error;
 }
 
+// Windows' WM_COMMAND, as a dialog's button sends it.
+constexpr std::uint32_t command_message = 0x0111;
+
+std::string read_toolbar(const std::string& arguments, script_line& line) {
+  const std::size_t digits = arguments.find_first_not_of("0123456789");
+  if (arguments.empty() || digits != std::string::npos || arguments.size() > 5 || std::stoi(arguments) > 0xFFFF)
+    return "toolbar takes a button's id (a number up to 65535)";
+  host_message click;
+  click.message = command_message;
+  click.wParam = static_cast<std::uintptr_t>(std::stoi(arguments));
+  line.messages.push_back(click);
+  return {};
+}
+
 reader reader_for(script_kind kind) {
   switch (kind) {
     case script_kind::point: return read_point;
@@ -157,6 +193,9 @@ reader reader_for(script_kind kind) {
     case script_kind::dialog: return read_dialog;
     case script_kind::keys: return read_keys;
     case script_kind::mouse: return read_mouse;
+    case script_kind::toolbar: return read_toolbar;
+    case script_kind::snapshot: return read_file_name;
+    case script_kind::clipboard: return read_clipboard;
     default: return read_nothing;
   }
 }

@@ -11,6 +11,11 @@
 //   answer yes|no|ok|cancel       a message box
 //   dialog [NAME] FIELD=VALUE ... ok|cancel     (VALUE may be "quoted")
 //   keys ...  /  mouse ...        window messages (scripted_input.h)
+//   toolbar ID                    a click on the editor's toolbar button ID (a WM_COMMAND)
+//   snapshot FILE.svg             what the user sees now, as a picture
+//   clipboard "LINE" ...          puts the lines on the clipboard as plain text
+// Snapshot and clipboard lines answer no prompt: they run where they stand,
+// between commands or while a prompt waits.
 // '#' starts a comment line; blank lines are ignored. Words are matched in
 // any letter case.
 #pragma once
@@ -24,7 +29,7 @@
 #include "platform/sdk/OdDbHandle.h"
 #include "platform/sdk/OdGePoint3d.h"
 
-enum class script_kind { command, point, keyword, string, enter, esc, select, answer, dialog, keys, mouse };
+enum class script_kind { command, point, keyword, string, enter, esc, select, answer, dialog, keys, mouse, toolbar, snapshot, clipboard };
 
 struct script_selection {
   enum class mode_t { all, handles, window, last } mode = mode_t::all;
@@ -42,12 +47,12 @@ struct script_line {
   int line = 0;             // 1-based, in the script's text
   script_kind kind = script_kind::command;
   std::string text;         // the line as written, trimmed
-  OdString word;            // command name, keyword, string text or answer
+  OdString word;            // command name, keyword, string text, answer, snapshot file or clipboard text
   OdGePoint3d point;
   bool relative = false;    // point @DX,DY
   script_selection selection;
   script_dialog dialog;
-  std::vector<host_message> messages;  // keys and mouse
+  std::vector<host_message> messages;  // keys, mouse and toolbar
 };
 
 struct script_parse {

@@ -22,6 +22,7 @@ inline constexpr message_id WM_KEYUP = 0x0101;
 inline constexpr message_id WM_CHAR = 0x0102;
 inline constexpr message_id WM_SYSKEYDOWN = 0x0104;  // a key pressed with Alt, or Alt itself
 inline constexpr message_id WM_SYSKEYUP = 0x0105;
+inline constexpr message_id WM_COMMAND = 0x0111;  // a control's id in wParam's low word (a button clicked)
 inline constexpr message_id WM_TIMER = 0x0113;
 inline constexpr message_id WM_MOUSEMOVE = 0x0200;
 inline constexpr message_id WM_LBUTTONDOWN = 0x0201;

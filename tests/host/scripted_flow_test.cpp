@@ -52,7 +52,8 @@ TEST_F(ScriptedFlow, UnreadableScriptRunsNothing) {
   bool ran = false;
   setProbeBody([&](IHostAppServices&) { ran = true; return int(kCmdDone); });
   const scripted_outcome outcome =
-      run("TestProbe\npoint 1;2\nselect sideways\nanswer maybe\ndialog a=1\nkeys Ctrl+Nowhere\nmouse hover 1,1\nTwo words\n");
+      run("TestProbe\npoint 1;2\nselect sideways\nanswer maybe\ndialog a=1\nkeys Ctrl+Nowhere\nmouse hover 1,1\nTwo words\n"
+          "snapshot\ntoolbar Bold\nclipboard plain\n");
   EXPECT_FALSE(ran);
   const std::vector<std::string> expected = {
       "test:2: \"1;2\" is not a point X,Y[,Z]",
@@ -62,6 +63,9 @@ TEST_F(ScriptedFlow, UnreadableScriptRunsNothing) {
       "test:6: unknown key \"Nowhere\"",
       "test:7: unknown mouse action \"hover\" (move, down, up, click, dblclick, rclick)",
       "test:8: a command is one word; \"Two words\" is not a command or an answer",
+      "test:9: needs a file name",
+      "test:10: toolbar takes a button's id (a number up to 65535)",
+      "test:11: takes quoted lines: clipboard \"LINE\" ...",
   };
   EXPECT_EQ(outcome.errors, expected);
 }
