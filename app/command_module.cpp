@@ -19,6 +19,8 @@ std::vector<std::filesystem::path> candidates() {
   return {bin / CADTEXT_MODULE_FROM_BIN, bin / CADTEXT_MODULE_FROM_BUILD};
 }
 
+void* module_handle = nullptr;
+
 void load_once() {
   std::string tried;
   for (const std::filesystem::path& path : candidates()) {
@@ -27,7 +29,8 @@ void load_once() {
       continue;
     }
     // Never closed: the registered creators live in it.
-    if (!dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+    module_handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module_handle) {
       tried += "\n  " + path.string() + ": " + dlerror();
       continue;
     }
@@ -43,6 +46,12 @@ void load_once() {
 void load_command_module() {
   static const bool loaded = (load_once(), true);
   (void)loaded;
+}
+
+paste_text_fn module_paste_text() {
+  load_command_module();
+  // The C++ name of `bool PasteText(bool)`, which the module's library exports.
+  return reinterpret_cast<paste_text_fn>(dlsym(module_handle, "_Z9PasteTextb"));
 }
 
 }  // namespace cadtext

@@ -10,4 +10,9 @@ namespace cadtext {
 // module registers nothing.
 void load_command_module();
 
+// The module's exported PasteText(queryOnly), found by name as a host finds
+// it; null when the module does not export it.
+using paste_text_fn = bool (*)(bool queryOnly);
+paste_text_fn module_paste_text();
+
 }  // namespace cadtext
