@@ -47,6 +47,14 @@ void OdDbMLeader::setBlockContentName(const OdString& name) {
   m_contentType = kBlockContent;
 }
 
+void OdDbMLeader::setTextAttachmentTypes(int left, int right) {
+  if (left < 0 || left > kAttachmentAllLine || right < 0 || right > kAttachmentAllLine)
+    throw OdError(eInvalidInput, "Text attachment types run from 0 to 8");
+  assertWriteEnabled();
+  m_leftAttachment = left;
+  m_rightAttachment = right;
+}
+
 OdString OdDbMLeader::blockAttributeValue(const OdString& tag) const {
   for (const od_block_attribute& a : m_attributes)
     if (a.tag.iCompare(tag) == 0) return a.value;

@@ -18,6 +18,12 @@ public:
     OdString value;
   };
 
+  // How the leader meets its text: at the text's side, or above and below it.
+  enum TextAttachmentDirection : int { kAttachmentHorizontal = 0, kAttachmentVertical = 1 };
+  // Where a leader meets the side of its text; kAttachmentAllLine also
+  // underlines every line of the text.
+  enum TextAttachmentType : int { kAttachmentBottomOfTopLine = 7, kAttachmentAllLine = 8 };
+
   ContentType contentType() const { return m_contentType; }
   void setContentType(ContentType type);
 
@@ -36,6 +42,13 @@ public:
   // Sets (or adds) the value under a tag.
   void setBlockAttributeValue(const OdString& tag, const OdString& value);
 
+  TextAttachmentDirection textAttachmentDirection() const { return m_direction; }
+  void setTextAttachmentDirection(TextAttachmentDirection direction) { assertWriteEnabled(); m_direction = direction; }
+  // The attachment type of leaders on the text's left and right (0 to 8).
+  int textLeftAttachmentType() const { return m_leftAttachment; }
+  int textRightAttachmentType() const { return m_rightAttachment; }
+  void setTextAttachmentTypes(int left, int right);
+
 protected:
   bool subWorldDraw(OdGiWorldDraw* worldDraw) const override;
 
@@ -44,5 +57,7 @@ private:
   OdDbMTextPtr m_mtext;
   OdString m_blockName;
   std::vector<od_block_attribute> m_attributes;
+  TextAttachmentDirection m_direction = kAttachmentHorizontal;
+  int m_leftAttachment = 1, m_rightAttachment = 1;
 };
 using OdDbMLeaderPtr = OdSmartPtr<OdDbMLeader>;

@@ -1,7 +1,8 @@
-// MULTILEADER records: the content only. The text's values live in the
+// MULTILEADER records: the content and how the leaders attach to a text. The text's values live in the
 // CONTEXT_DATA{ group (304 contents, 41 height, 12 location, 13 direction,
 // 340 style, 171 attachment, 43 width); the content type (172) and the
-// block's attribute values (330 definition, 302 value) follow the group.
+// block's attribute values (330 definition, 302 value) and the text's
+// attachment (173 left, 95 right, 271 direction) follow the group.
 #include "platform/sdk/OdDbMLeader.h"
 #include "platform/sdk/OdDxfObjectMapKinds.h"
 #include "platform/sdk/OdDxfValue.h"
@@ -72,7 +73,13 @@ OdDbObjectPtr odDxfReadMLeader(const OdDxfTags& record, const OdDxfContext& cont
   OdDbMLeaderPtr leader = OdDbMLeader::createObject();
   odDxfReadEntity(record, context, *leader);
   od_dxf_reader reader(record, context.version);
-  const long long type = reader.range(outer_part(record)).integer(172).value_or(0);
+  reader.range(outer_part(record));
+  const long long type = reader.integer(172).value_or(0);
+  // The attachment of the leaders to the text (R2010 and later write the direction).
+  odDxfApply([&] { leader->setTextAttachmentTypes(static_cast<int>(reader.integer(173).value_or(1)),
+                                                  static_cast<int>(reader.integer(95).value_or(1))); });
+  if (reader.integer(271).value_or(0) == OdDbMLeader::kAttachmentVertical)
+    leader->setTextAttachmentDirection(OdDbMLeader::kAttachmentVertical);
   reader.range(context_part(record));
   if (type == OdDbMLeader::kMTextContent || (type == 0 && reader.raw(304))) {
     leader->setMText(read_text(reader, context).get());

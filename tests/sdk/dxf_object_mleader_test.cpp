@@ -15,7 +15,7 @@ const char* const kBlockLeader =
     "0\nMULTILEADER\n5\nC0\n330\n1F\n100\nAcDbEntity\n8\n0\n100\nAcDbMLeader\n270\n2\n"
     "300\nCONTEXT_DATA{\n40\n1.0\n10\n0.0\n20\n0.0\n30\n0.0\n41\n4.0\n290\n0\n296\n1\n341\nB1\n"
     "302\nLEADER{\n290\n1\n10\n1.0\n20\n1.0\n30\n0.0\n303\n}\n301\n}\n"
-    "340\n11\n90\n6816768\n170\n1\n172\n1\n344\nB1\n"
+    "340\n11\n90\n6816768\n170\n1\n172\n1\n173\n8\n95\n1\n344\nB1\n271\n1\n"
     "330\nD1\n177\n1\n44\n0.0\n302\nA-12 ^ x\n"
     "330\nD2\n177\n2\n44\n0.0\n302\nsecond\n"
     "0\nBLOCK_RECORD\n5\nB1\n100\nAcDbSymbolTableRecord\n100\nAcDbBlockTableRecord\n2\nTagBubble\n"
@@ -44,6 +44,9 @@ TEST_F(DxfMLeader, BlockContentNamesItsBlockAndAttributeValues) {
   EXPECT_EQ(leader->blockContentName(), OdString(u"TagBubble"));
   EXPECT_EQ(leader->blockAttributeValue(u"NUM"), OdString(u"A-12 ^x"));
   EXPECT_EQ(leader->blockAttributeValue(u"note"), OdString(u"second"));
+  EXPECT_EQ(leader->textLeftAttachmentType(), OdDbMLeader::kAttachmentAllLine);
+  EXPECT_EQ(leader->textRightAttachmentType(), 1);
+  EXPECT_EQ(leader->textAttachmentDirection(), OdDbMLeader::kAttachmentVertical);
   EXPECT_TRUE(differences(odDxfTagsFromObject(*leader, record, context), record).empty());
   leader->setBlockAttributeValue(u"NOTE", u"changed");
   const OdDxfTags written = odDxfTagsFromObject(*leader, record, context);
