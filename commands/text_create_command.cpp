@@ -12,11 +12,13 @@
 #include "commands/mtext_editor_run.h"
 #include "commands/single_line_text_commands.h"
 #include "platform/host/HostModule.h"
+#include "platform/host/IApp.h"
 #include "platform/host/host_drawing.h"
 #include "platform/host/host_printf.h"
 #include "platform/host/host_units.h"
 #include "platform/sdk/OdDbBlockTableRecord.h"
 #include "platform/sdk/OdDbTextStyleTableRecord.h"
+#include "platform/win/IWinSystem.h"
 
 namespace {
 
@@ -122,22 +124,47 @@ bool ask_justification(session& s) {
   return true;
 }
 
-// A style by name becomes current; false when cancelled.
+// "?" at the style prompt: the styles a Text can use, with font, size, width and slant.
+void list_styles(const OdDbDatabase& db) {
+  OdString list = u"Text styles:";
+  for (const OdDbObjectId& id : db.textStyleTable()->recordIds()) {
+    const OdDbTextStyleTableRecordPtr style = style_record(id);
+    if (style.isNull() || style->isShapeFile() || style->isDependent()) continue;
+    OdString typeface;
+    bool bold = false, italic = false;
+    int charset = 0, pitch = 0;
+    style->font(typeface, bold, italic, charset, pitch);
+    list += hostFormat(u"\n%s: \"%s\" %s: %s  %s: %g  %s: %g  %s: %g  ", u"Style", style->getName(), u"Font",
+                       style->fileName().isEmpty() ? typeface : style->fileName(), u"Text size", style->textSize(),
+                       u"Width", style->xScale(), u"Oblique", style->obliquingAngle() * 180.0 / OdaPI);
+    if (bold) list += u"Bold ";
+    if (italic) list += u"Italic";
+  }
+  print(list);
+}
+
+// A style by name becomes current; "?" lists them and asks again. False when cancelled.
 bool ask_style(session& s) {
-  const OdDbTextStyleTableRecordPtr current = style_record(s.style);
-  OdString name;
-  const int answer = s.host.getString(hostFormat(u"Type the text style <%s>", current->getName()), name, 0);
-  if (answer == kInputCancel) return false;
-  if (answer != kInputPoint || name.isEmpty()) return true;
-  const OdDbObjectId id = s.db.textStyleTable()->getAt(name);
-  const OdDbTextStyleTableRecordPtr found = style_record(id);
-  if (found.isNull()) {
-    print(u"no such style");
+  for (;;) {
+    const OdDbTextStyleTableRecordPtr current = style_record(s.style);
+    OdString name;
+    const int answer = s.host.getString(hostFormat(u"Type the text style or [?] <%s>", current->getName()), name, 0);
+    if (answer == kInputCancel) return false;
+    if (answer != kInputPoint || name.isEmpty()) return true;
+    if (name == OdString(u"?")) {
+      list_styles(s.db);
+      continue;
+    }
+    const OdDbObjectId id = s.db.textStyleTable()->getAt(name);
+    const OdDbTextStyleTableRecordPtr found = style_record(id);
+    if (found.isNull()) {
+      print(u"no such style");
+      return true;
+    }
+    s.style = id;
+    if (found->textSize() != 0.0) s.size = found->textSize();
     return true;
   }
-  s.style = id;
-  if (found->textSize() != 0.0) s.size = found->textSize();
-  return true;
 }
 
 enum class start { point, below_last, cancelled };
@@ -307,11 +334,17 @@ int type_in_place(session& s, const OdDbTextPtr& text) {
   return kCmdDone;
 }
 
+bool caps_lock_on() {
+  win::IWinSystem* system = hostWinSystem();
+  return system && system->keyState().isToggled(win::VK_CAPITAL);
+}
+
 int type_as_string(session& s, const OdDbTextPtr& text) {
   OdString typed;
   const int answer = s.host.getString(u"Enter text", typed, 0);
   if (answer == kInputCancel) return kCmdCancelled;
   if (answer != kInputPoint || typed.isEmpty()) return kCmdDone;
+  if (s.db.getTEXTALLCAPS() != 0 && caps_lock_on()) typed.makeUpper();
   text->setTextString(typed);
   append(s.db, *text);
   s.data.last = text->objectId();

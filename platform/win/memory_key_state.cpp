@@ -7,6 +7,10 @@ void memory_key_state::setKeyDown(virtual_key key, bool down) {
   if (key < m_down.size()) m_down.set(key, down);
 }
 
+void memory_key_state::setToggled(virtual_key key, bool on) {
+  if (key < m_toggled.size()) m_toggled.set(key, on);
+}
+
 void memory_key_state::follow(const window_message& message) {
   const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
   const bool up = message.message == WM_KEYUP || message.message == WM_SYSKEYUP;

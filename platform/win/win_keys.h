@@ -17,6 +17,7 @@ inline constexpr virtual_key VK_RETURN = 0x0D;
 inline constexpr virtual_key VK_SHIFT = 0x10;
 inline constexpr virtual_key VK_CONTROL = 0x11;
 inline constexpr virtual_key VK_MENU = 0x12;  // Alt
+inline constexpr virtual_key VK_CAPITAL = 0x14;  // Caps Lock
 inline constexpr virtual_key VK_ESCAPE = 0x1B;
 inline constexpr virtual_key VK_SPACE = 0x20;
 inline constexpr virtual_key VK_PRIOR = 0x21;  // Page Up

@@ -5,6 +5,8 @@
 
 #include "commands/justification.h"
 #include "commands_fixture.h"
+#include "platform/win/IWinSystem.h"
+#include "platform/win/memory_key_state.h"
 
 namespace {
 
@@ -88,6 +90,21 @@ TEST_F(TextCreate, EnterAtTheFirstPromptContinuesBelowTheLastText) {
   ASSERT_EQ(made.size(), 2u) << describe();
   const create_row row{"below the last", "", 2.0, 0.0, {}};
   expect_made(*made[1], row, {"Next", 40, 40 - line_step * 2.0, 14});
+}
+
+TEST_F(TextCreate, StyleQuestionListsTheStylesAndAllCapsFollowsCapsLock) {
+  d.db->setSysVar(u"TEXTALLCAPS", OdResBuf::int16(1));
+  const char* const script = "-Text\nkeyword Style\nstring ?\nenter\npoint 5,5\nenter\nenter\nstring lower\n";
+  ASSERT_TRUE(run(script).ok()) << host.transcript();
+  EXPECT_TRUE(transcriptHas("Type the text style or [?] <Standard>: ?\nText styles:\nStyle: \"Standard\" Font: "))
+      << host.transcript();
+  EXPECT_TRUE(transcriptHas("Width: 1  Oblique: 0  \nType the text style or [?] <Standard>: <Enter>\n")) << host.transcript();
+  static_cast<win::memory_key_state&>(host.app().winSystem()->keyState()).setToggled(win::VK_CAPITAL, true);
+  ASSERT_TRUE(run(script).ok()) << host.transcript();
+  const std::vector<OdDbTextPtr> made = texts();
+  ASSERT_EQ(made.size(), 2u);
+  EXPECT_EQ(made[0]->textString().toUtf8(), "lower");  // Caps Lock off
+  EXPECT_EQ(made[1]->textString().toUtf8(), "LOWER");
 }
 
 TEST_F(TextCreate, CancellingAnyPromptChangesNothing) {
