@@ -8,6 +8,8 @@
 // drawing only once its edit was saved.
 #pragma once
 
+#include <optional>
+
 #include "commands/mtext_editor_run.h"
 #include "platform/host/HostCmdProcessBase.h"
 #include "platform/host/HostEdInputTracker.h"
@@ -56,6 +58,42 @@ private:
   bool m_cornerSet = false;       // until then the text follows the cursor
   OdGeVector3d m_normal;
 };
+
+// What the creation of a new MText is given besides the MText.
+struct mtext_creation {
+  std::optional<OdGePoint3d> first;   // the first corner, not asked for
+  std::optional<double> width;        // no opposite corner: the frame is this wide
+  HostEdInputTracker* tracker = nullptr;  // the preview; an MTPreviewTracker when null
+};
+enum class mtext_creation_end { created, cancelled, ended };
+
+// The creation step of MTextCreate: the corners not given, over the preview,
+// then the editor on `text` in that frame. Nothing is appended; created
+// means the typed text was saved, ended that a corner prompt ended otherwise
+// than by a point or a cancel.
+mtext_creation_end createMTextByCorners(IHostAppServices& host, const OdDbMTextPtr& text, const mtext_creation& how);
+
+// A new MText `*width` wide in `db` (its height by MTextCreate's rules, in
+// `styleId` or the current style) from a first corner the user picks; `made`
+// receives it, not appended. True when created; `cancelled` tells a cancel.
+bool newMTextAtt(OdDbDatabase* db, IHostAppServices* input, const OdDbObjectId& styleId, const double* width,
+                 bool* cancelled, HostEdInputTracker* tracker, OdDbMTextPtr* made);
+// `text` made by the caller, created as in MTextCreate with what is given
+// (first corner, width; a height above 0 and a style replace its own).
+// True when created; `made` receives it, not appended.
+bool newMTextEmbedded(const OdDbMTextPtr& text, IHostAppServices* input, HostEdInputTracker* tracker,
+                      const OdDbObjectId& styleId, bool firstGiven, const OdGePoint3d& first, const double* width,
+                      double height, bool widthGiven, bool* cancelled, OdDbMTextPtr* made);
+
+// A table cell as its text's editor needs it.
+struct mtext_cell {
+  double width = 0.0;  // drawing units the text fills across; 0 keeps the text's own width
+};
+// Edits the MText of a table cell laid out across the cell; after the end,
+// `contents` and `height` (may be null) receive the text's contents and the
+// height it needs. Answers the edit result code.
+int editMTextCell(OdDbMText* text, IHostAppServices* input, const mtext_editor_options& options,
+                  const mtext_cell& cell, OdString* contents, double* height);
 
 // Edits the selected objects (pick-first, else "Select MText object") one
 // after another; `contents` receives the final contents of the last one.

@@ -47,19 +47,29 @@ double new_mtext_height(const OdDbDatabase& db, const OdDbObjectId& styleId) {
   return height;
 }
 
-OdDbMTextPtr new_mtext(OdDbDatabase& db) {
+OdDbMTextPtr new_mtext(OdDbDatabase& db, const OdDbObjectId& styleId) {
   OdDbMTextPtr text = OdDbMText::createObject();
   text->setDatabaseDefaults(&db);
-  text->setTextStyle(db.getTEXTSTYLE());
+  text->setTextStyle(styleId.isNull() ? db.getTEXTSTYLE() : styleId);
   text->setTextHeight(new_mtext_height(db, text->textStyle()));
   return text;
 }
 
-// The two corners over the preview; the input result of the prompt that ended it.
-int pick_corners(IHostAppServices& host, MTPreviewTracker& tracker, mtext_editing::new_frame& frame) {
-  const int first = host.getPoint(u"Specify first corner", frame.first, nullptr, &tracker, OdString(), 0x1000);
-  if (first != kInputPoint) return first;
-  tracker.setCorner(frame.first);
+// The corners not given, over the preview; the input result of the prompt that ended it.
+int pick_corners(IHostAppServices& host, HostEdInputTracker& tracker, const mtext_creation& how,
+                 mtext_editing::new_frame& frame) {
+  auto* preview = dynamic_cast<MTPreviewTracker*>(&tracker);
+  if (how.first) {
+    frame.first = *how.first;
+  } else {
+    const int first = host.getPoint(u"Specify first corner", frame.first, nullptr, &tracker, OdString(), 0x1000);
+    if (first != kInputPoint) return first;
+  }
+  if (preview) preview->setCorner(frame.first);
+  if (how.width) {
+    frame.second = frame.first + OdGeVector3d(*how.width, 0.0, 0.0);
+    return kInputPoint;
+  }
   return host.getPoint(u"Specify opposite corner", frame.second, &frame.first, &tracker, OdString(), 0);
 }
 
@@ -130,24 +140,69 @@ void MTPreviewTracker::trackPoint(const OdGePoint3d& point) {
   if (m_view) m_view->update();
 }
 
+mtext_creation_end createMTextByCorners(IHostAppServices& host, const OdDbMTextPtr& text, const mtext_creation& how) {
+  mtext_editing::editor_request request;
+  {
+    MTPreviewTracker own(text);
+    HostEdInputTracker& tracker = how.tracker ? *how.tracker : own;
+    mtext_editing::new_frame frame;
+    const int input = pick_corners(host, tracker, how, frame);
+    if (input == kInputCancel) return mtext_creation_end::cancelled;
+    if (input != kInputPoint) return mtext_creation_end::ended;
+    request.frame = frame;
+  }
+  text->setContents(OdString());
+  const int code = mtext_editing::run_mtext_editor(host, text, request);
+  return code == kEditAccepted || code == kEditSavedOnCancel ? mtext_creation_end::created
+                                                             : mtext_creation_end::cancelled;
+}
+
+bool newMTextAtt(OdDbDatabase* db, IHostAppServices* input, const OdDbObjectId& styleId, const double* width,
+                 bool* cancelled, HostEdInputTracker* tracker, OdDbMTextPtr* made) {
+  if (cancelled) *cancelled = false;
+  if (!input) input = hostAppServices();
+  if (!db || !input || !width) return false;
+  const OdDbMTextPtr text = new_mtext(*db, styleId);
+  mtext_creation how;
+  how.width = *width;
+  how.tracker = tracker;
+  const mtext_creation_end end = createMTextByCorners(*input, text, how);
+  if (cancelled) *cancelled = end == mtext_creation_end::cancelled;
+  if (end != mtext_creation_end::created) return false;
+  if (made) *made = text;
+  return true;
+}
+
+bool newMTextEmbedded(const OdDbMTextPtr& text, IHostAppServices* input, HostEdInputTracker* tracker,
+                      const OdDbObjectId& styleId, bool firstGiven, const OdGePoint3d& first, const double* width,
+                      double height, bool widthGiven, bool* cancelled, OdDbMTextPtr* made) {
+  if (cancelled) *cancelled = false;
+  if (!input) input = hostAppServices();
+  if (text.isNull() || !input) return false;
+  if (!styleId.isNull()) text->setTextStyle(styleId);
+  if (height > 0.0) text->setTextHeight(height);
+  mtext_creation how;
+  if (firstGiven) how.first = first;
+  if (widthGiven && width) how.width = *width;
+  how.tracker = tracker;
+  const mtext_creation_end end = createMTextByCorners(*input, text, how);
+  if (cancelled) *cancelled = end == mtext_creation_end::cancelled;
+  if (end != mtext_creation_end::created) return false;
+  if (made) *made = text;
+  return true;
+}
+
 int CMTCreateCmd::execute() {
   IHostAppServices* host = hostAppServices();
   if (!host || !host->currentDatabase()) return kCmdRunning;
   host_command_bracket bracket(host, u"MTextCreate");
   OdDbDatabase& db = *host->currentDatabase();
-  const OdDbMTextPtr text = new_mtext(db);
-  mtext_editing::editor_request request;
-  {
-    MTPreviewTracker tracker(text);
-    mtext_editing::new_frame frame;
-    const int input = pick_corners(*host, tracker, frame);
-    if (input == kInputCancel) return kCmdCancelled;
-    if (input != kInputPoint) return kCmdDone;
-    request.frame = frame;
+  const OdDbMTextPtr text = new_mtext(db, OdDbObjectId());
+  switch (createMTextByCorners(*host, text, mtext_creation{})) {
+    case mtext_creation_end::cancelled: return kCmdCancelled;
+    case mtext_creation_end::ended: return kCmdDone;
+    case mtext_creation_end::created: break;
   }
-  text->setContents(OdString());
-  const int code = mtext_editing::run_mtext_editor(*host, text, request);
-  if (code != kEditAccepted && code != kEditSavedOnCancel) return kCmdCancelled;
   append_to_current_space(db, *text);
   return kCmdDone;
 }

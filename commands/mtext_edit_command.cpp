@@ -40,11 +40,29 @@ void print_style_name(const OdDbMText& text) {
   hostPrintf(u"%s", static_cast<const OdDbTextStyleTableRecord&>(*record).getName());
 }
 
+// A leader that underlines every line of its text draws the underline
+// itself, so an underline code opening the text ("{\L...") goes. The
+// editor writes the first paragraph's code ("\p...;") before the text.
+void drop_underline_the_leader_draws(const OdDbMLeader& leader, OdDbMText& text) {
+  const bool underlines = leader.textLeftAttachmentType() == OdDbMLeader::kAttachmentAllLine ||
+                          leader.textRightAttachmentType() == OdDbMLeader::kAttachmentAllLine;
+  if (!underlines || leader.textAttachmentDirection() != OdDbMLeader::kAttachmentHorizontal) return;
+  std::u16string contents = text.contents().str();
+  const std::size_t start = contents.starts_with(u"\\p") ? contents.find(u';') + 1 : 0;
+  if (start == 0 && contents.starts_with(u"\\p")) return;  // a paragraph code never closed
+  if (contents.compare(start, 3, u"{\\L") != 0) return;
+  contents.erase(start + 1, 2);
+  text.setContents(OdString(contents));
+}
+
 // A leader's text is edited as its own MText and put back when saved.
 int edit_leader_text(IHostAppServices& host, OdDbMLeader& leader, const editor_request& request, OdString& contents) {
   const OdDbMTextPtr text = leader.mtext();
   const int code = mtext_editing::run_mtext_editor(host, text, request);
-  if (edited(code)) leader.setMText(text.get());
+  if (edited(code)) {
+    drop_underline_the_leader_draws(leader, *text);
+    leader.setMText(text.get());
+  }
   contents = text->contents();
   hostEntUpd(leader.objectId());
   return code;
@@ -115,28 +133,41 @@ std::vector<OdDbObjectId> objects_to_edit(IHostAppServices& host) {
   return ids;
 }
 
-}  // namespace
+// How a run over the selection went.
+struct selection_edit {
+  std::size_t selected = 0;
+  int edited = 0;  // codes 0 and 2
+};
 
-bool editMTextCurrentSelection(OdString& contents) {
+selection_edit edit_selection(OdString& contents) {
+  selection_edit run;
   IHostAppServices* host = hostAppServices();
-  if (!host) return true;
+  if (!host) return run;
   host_command_bracket bracket(host, u"MTextEdit");
   const std::vector<OdDbObjectId> ids = objects_to_edit(*host);
+  run.selected = ids.size();
   editor_request request;
   request.quiet = ids.size() > 1;
-  int locked = 0, done = 0;
+  int locked = 0;
   for (const OdDbObjectId& id : ids) {
     if (on_locked_layer(id)) {
       ++locked;
       continue;
     }
     const int code = edit_entity(*host, id, request, contents);
-    if (edited(code)) ++done;
+    if (edited(code)) ++run.edited;
     // A cancelled edit ends the run, whether or not it saved.
     if (code == kEditSavedOnCancel || code == kEditCancelled) break;
   }
   report_locked(locked);
-  return !(ids.size() == 1 && done == 1);
+  return run;
+}
+
+}  // namespace
+
+bool editMTextCurrentSelection(OdString& contents) {
+  const selection_edit run = edit_selection(contents);
+  return !(run.selected == 1 && run.edited == 1);
 }
 
 bool editMTextById(const OdDbObjectId& id, IHostAppServices* input, IHostUnknown* reference,
@@ -164,7 +195,25 @@ bool editMText(OdDbMText* text, IHostAppServices* input, IHostUnknown* reference
   return code == kEditCancelled;
 }
 
+int editMTextCell(OdDbMText* text, IHostAppServices* input, const mtext_editor_options& options,
+                  const mtext_cell& cell, OdString* contents, double* height) {
+  if (!input) input = hostAppServices();
+  if (!input || !text) return kEditNotEditable;
+  const double own_width = text->width();
+  if (cell.width > 0.0) text->setWidth(cell.width);
+  editor_request request;
+  request.options = options;
+  const int code = mtext_editing::run_mtext_editor(*input, OdDbMTextPtr(text), request);
+  if (code == kEditCancelled) text->setWidth(own_width);  // nothing saved changes nothing
+  if (contents) *contents = text->contents();
+  if (height) *height = text->actualHeight();
+  return code;
+}
+
+// Done when an object was saved, so a cancelled command has changed nothing:
+// editing two is as done as editing one, though the exported function
+// answers "not exactly one" for it.
 int CMTextEditCmd::execute() {
   OdString contents;
-  return editMTextCurrentSelection(contents) ? kCmdCancelled : kCmdDone;
+  return edit_selection(contents).edited > 0 ? kCmdDone : kCmdCancelled;
 }

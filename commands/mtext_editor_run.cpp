@@ -12,6 +12,7 @@
 #include "platform/host/host_fields.h"
 #include "platform/host/host_translate.h"
 #include "platform/win/memory_win_system.h"
+#include "ui/format_toolbar.h"
 
 namespace mtext_editing {
 namespace {
@@ -120,7 +121,14 @@ int run_mtext_editor(IHostAppServices& host, const OdDbMTextPtr& text, const edi
   command_edit_host edit_host(host);
   editor::smart_edit edit(edit_host, windowing());
   edit.setUp(text);
-  const int result = run_input(host, edit, edit_host, request);
+  int result = kEditCancelled;
+  {
+    // The toolbar shows the formats at the caret while the text is typed.
+    IApp* app = hostApp();
+    ui::CMTextEdit toolbar(edit, windowing().windows(), ui::host_toolbar_services(edit_host),
+                           app ? app->profile() : nullptr, request.options.compact_toolbar);
+    result = run_input(host, edit, edit_host, request);
+  }
   edit.commit(saves(result));
   return result;
 }

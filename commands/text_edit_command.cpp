@@ -6,6 +6,7 @@
 #include "commands/mtext_commands.h"
 #include "commands/single_line_text_commands.h"
 #include "platform/host/HostModule.h"
+#include "platform/host/IEvents.h"
 #include "platform/host/host_attribute_dialogs.h"
 #include "platform/sdk/OdDbAttribute.h"
 #include "platform/sdk/OdDbMLeader.h"
@@ -35,44 +36,51 @@ pick pick_object(IHostAppServices& host, OdDbObjectId& id) {
 bool is_attribute_definition(const OdDbObject& object) { return object.isKindOf(OdDbAttributeDefinition::desc()); }
 bool is_mtext_kind(const OdDbObject& object) { return is_mtext(&object) || object.isKindOf(OdDbMLeader::desc()); }
 
-void edit_attribute_definition(const OdDbObjectId& id) {
+bool edit_attribute_definition(const OdDbObjectId& id) {
   const host_attribute_dialog_fn dialog = hostFindAttributeDialog("ShowAttDDEIT");
-  if (dialog) dialog(id);
+  return dialog && dialog(id) == IDOK;
 }
 
-void edit_single_line(IHostAppServices& host, const OdDbObjectId& id) {
+bool edit_single_line(IHostAppServices& host, const OdDbObjectId& id) {
   const OdDbTextPtr text = OdDbText::cast(id.openObject(OdDb::kForWrite).get());
   mtext_editing::editor_request request;
   request.ask_to_save = false;  // Esc discards the change to this Text
-  mtext_editing::run_text_editor(host, text, request);
+  const int code = mtext_editing::run_text_editor(host, text, request);
   host.entityUpdated(id);
+  return code == kEditAccepted;
 }
 
-// One picked object by its kind; a cancelled edit discards only its own change.
-void edit_object(IHostAppServices& host, const OdDbObjectId& id) {
+// One picked object by its kind; a cancelled edit discards only its own
+// change. True when a change was saved.
+bool edit_object(IHostAppServices& host, const OdDbObjectId& id) {
   const OdDbObjectPtr object = id.openObject(OdDb::kForRead);
-  if (object.isNull()) return;
+  if (object.isNull()) return false;
   const OdDbEntity* entity = OdDbEntity::cast(object.get()).get();
   if (entity && entity->isOnLockedLayer()) {
     print(u"Layer locked");
-    return;
+    return false;
   }
   host_command_bracket bracket(&host, u"ddEdit");
-  if (is_attribute_definition(*object)) edit_attribute_definition(id);
-  else if (is_text(object.get())) edit_single_line(host, id);
-  else if (is_mtext_kind(*object)) editMTextById(id, &host, nullptr);
-  else print(u"err: selected entity is not an Text");
+  if (is_attribute_definition(*object)) return edit_attribute_definition(id);
+  if (is_text(object.get())) return edit_single_line(host, id);
+  if (is_mtext_kind(*object)) return !editMTextById(id, &host, nullptr);
+  print(u"err: selected entity is not an Text");
+  return false;
 }
 
 }  // namespace
 
+// Esc at the pick ends the loop as cancelled, unless an edit was saved: a
+// cancelled command has changed nothing.
 int CTextEditCmd::execute() {
   IHostAppServices* host = hostAppServices();
   if (!host || !host->currentDatabase()) return kCmdRunning;
+  bool saved = false;
   for (;;) {
     OdDbObjectId id;
     const pick picked = pick_object(*host, id);
-    if (picked != pick::object) return picked == pick::cancelled ? kCmdCancelled : kCmdDone;
-    edit_object(*host, id);
+    if (picked == pick::none || (picked == pick::cancelled && saved)) return kCmdDone;
+    if (picked == pick::cancelled) return kCmdCancelled;
+    saved = edit_object(*host, id) || saved;
   }
 }

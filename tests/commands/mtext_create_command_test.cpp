@@ -3,6 +3,7 @@
 #include "commands_fixture.h"
 #include "commands/mtext_commands.h"
 #include "mtext/escape.h"
+#include "platform/host/HostModule.h"
 #include "platform/host/scripted_host_impl.h"
 #include "platform/sdk/OdDbTextStyleTableRecord.h"
 
@@ -73,6 +74,70 @@ TEST_F(MTextCreate, TheHeightComesFromTextsizeOrTheStyleScaledByDimscale) {
     EXPECT_DOUBLE_EQ(mtexts().back()->textHeight(), row.height) << row.textsize << " " << row.style_size;
     EXPECT_DOUBLE_EQ(d.db->getTEXTSIZE(), row.height);
   }
+}
+
+// The entry points other modules create and edit texts with, run as a command
+// whose result is what the entry point answered (true: 0, false: 1) or the
+// edit code it gave; `made` keeps the text they worked on.
+OdDbMTextPtr made;
+int entry_point = 0;
+
+struct CEntryPointCmd : HostCmdProcessBase {
+  int execute() override {
+    IHostAppServices* host = hostAppServices();
+    const double width = 30.0;
+    bool cancelled = false;
+    made = OdDbMText::createObject();
+    switch (entry_point) {
+      case 0: return newMTextAtt(host->currentDatabase(), host, OdDbObjectId(), &width, &cancelled, nullptr, &made) ? 0 : 1 + cancelled;
+      case 1: {
+        made->setDatabaseDefaults(host->currentDatabase());
+        return newMTextEmbedded(made, host, nullptr, OdDbObjectId(), true, OdGePoint3d(2, 3, 0), &width, 4.0, true,
+                                &cancelled, &made) ? 0 : 1 + cancelled;
+      }
+      default: {
+        made->setDatabaseDefaults(host->currentDatabase());
+        made->setContents(u"cell");
+        double height = 0.0;
+        const int code = editMTextCell(made.get(), host, {}, mtext_cell{12.0}, nullptr, &height);
+        return height > 0.0 ? code : -1;
+      }
+    }
+  }
+};
+const host_command_registration entry_registration{u"TestEntryPoint", &hostCreateCommand<CEntryPointCmd>};
+
+TEST_F(MTextCreate, EntryPointsCreateWithTheWidthGivenAndAnswerTheirCodes) {
+  const struct {
+    int entry;
+    const char* answers;
+    int result;
+    const char* contents;
+    OdGePoint3d location;
+    double width, height;
+  } rows[] = {
+      {0, "point 5,5\nkeys \"att\" Ctrl+Enter\n", 0, "att", {5, 5, 0}, 30.0, 2.5},
+      {0, "esc\n", 2, nullptr, {}, 0, 0},  // cancelled at the corner
+      {1, "keys \"emb\" Ctrl+Enter\n", 0, "emb", {2, 3, 0}, 30.0, 4.0},
+      {1, "keys \"x\" Esc\nanswer no\n", 2, nullptr, {}, 0, 0},
+      {2, "keys \"a\" Ctrl+Enter\n", kEditAccepted, "acell", {0, 0, 0}, 12.0, 2.5},
+      {2, "keys \"a\" Esc\nanswer yes\n", kEditSavedOnCancel, "acell", {0, 0, 0}, 12.0, 2.5},
+      {2, "keys Esc\n", kEditCancelled, "cell", {0, 0, 0}, 0.0, 2.5},
+  };
+  for (const auto& row : rows) {
+    entry_point = row.entry;
+    const std::string before = describe();
+    const scripted_outcome outcome = run(std::string("TestEntryPoint\n") + row.answers);
+    EXPECT_TRUE(outcome.errors.empty()) << host.transcript();
+    EXPECT_EQ(outcome.results, std::vector<int>{row.result}) << row.entry << " " << row.answers << host.transcript();
+    EXPECT_EQ(describe(), before) << "nothing is appended";
+    if (!row.contents) continue;
+    EXPECT_EQ(OdString(mtext::deEscapeMtextContent(made->contents().c_str())).toUtf8(), row.contents) << row.answers;
+    expect_point_near(made->location(), row.location, 1e-9, row.answers);
+    EXPECT_DOUBLE_EQ(made->width(), row.width) << row.answers;
+    EXPECT_DOUBLE_EQ(made->textHeight(), row.height) << row.answers;
+  }
+  made = nullptr;
 }
 
 TEST_F(MTextCreate, ThePreviewShowsABCInTheRubberBand) {

@@ -2,6 +2,7 @@
 // in-place editor, and the end of the edit decides what is saved.
 #include "commands_fixture.h"
 #include "mtext/escape.h"
+#include "platform/sdk/OdDbMLeader.h"
 
 namespace {
 
@@ -55,8 +56,8 @@ TEST_F(MTextEdit, TwoMTextsAreEditedInTurnWithTheShortPrompt) {
   EXPECT_EQ(plain(*first), "Aone");
   EXPECT_EQ(plain(*second), "Btwo");
   EXPECT_TRUE(transcriptHas("*: <accepted>\n  keys \"B\" Ctrl+Enter\n*: <accepted>\n")) << host.transcript();
-  // Only an edit of exactly one object reports the command as done.
-  EXPECT_EQ(outcome.results, std::vector<int>{kCmdCancelled});
+  // Both edited: the command is done, not cancelled.
+  EXPECT_EQ(outcome.results, std::vector<int>{kCmdDone});
 }
 
 TEST_F(MTextEdit, EscOnTheFirstOfTwoStopsTheSecond) {
@@ -68,6 +69,32 @@ TEST_F(MTextEdit, EscOnTheFirstOfTwoStopsTheSecond) {
   EXPECT_EQ(outcome.results, std::vector<int>{kCmdCancelled});
   EXPECT_EQ(describe(), before);
   EXPECT_FALSE(transcriptHas("(the script has no answer)")) << host.transcript();
+}
+
+// A leader that underlines all lines draws the underline itself: the text's
+// opening underline code goes, and only then.
+TEST_F(MTextEdit, ALeaderThatUnderlinesKeepsNoUnderlineCode) {
+  const struct {
+    int left, right;
+    OdDbMLeader::TextAttachmentDirection direction;
+    const char* after;
+  } rows[] = {
+      {OdDbMLeader::kAttachmentAllLine, 1, OdDbMLeader::kAttachmentHorizontal, "\\pxi0,l0,r0,b0,a0;{note}"},
+      {1, OdDbMLeader::kAttachmentAllLine, OdDbMLeader::kAttachmentHorizontal, "\\pxi0,l0,r0,b0,a0;{note}"},
+      {1, 1, OdDbMLeader::kAttachmentHorizontal, "\\pxi0,l0,r0,b0,a0;{\\Lnote}"},
+      {OdDbMLeader::kAttachmentAllLine, 1, OdDbMLeader::kAttachmentVertical, "\\pxi0,l0,r0,b0,a0;{\\Lnote}"},
+  };
+  for (const auto& row : rows) {
+    OdDbMLeaderPtr leader = OdDbMLeader::createObject();
+    OdDbMTextPtr text = OdDbMText::createObject();
+    text->setContents(u"{\\Lnote}");
+    leader->setMText(text.get());
+    leader->setTextAttachmentTypes(row.left, row.right);
+    leader->setTextAttachmentDirection(row.direction);
+    d.db->addEntity(leader.get());
+    ASSERT_TRUE(run("MTextEdit\nselect handles " + handle(leader) + "\nkeys Ctrl+Enter\n").ok()) << host.transcript();
+    EXPECT_EQ(leader->mtext()->contents().toUtf8(), row.after) << row.left << " " << row.right << " " << row.direction;
+  }
 }
 
 TEST_F(MTextEdit, ATextIsEditedOnOneLine) {
