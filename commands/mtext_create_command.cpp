@@ -141,20 +141,24 @@ void MTPreviewTracker::trackPoint(const OdGePoint3d& point) {
 }
 
 mtext_creation_end createMTextByCorners(IHostAppServices& host, const OdDbMTextPtr& text, const mtext_creation& how) {
+  // A text not created keeps the contents its caller gave it, not the preview's.
+  const OdString given = text->contents();
   mtext_editing::editor_request request;
   {
     MTPreviewTracker own(text);
     HostEdInputTracker& tracker = how.tracker ? *how.tracker : own;
     mtext_editing::new_frame frame;
     const int input = pick_corners(host, tracker, how, frame);
+    if (input != kInputPoint) text->setContents(given);
     if (input == kInputCancel) return mtext_creation_end::cancelled;
     if (input != kInputPoint) return mtext_creation_end::ended;
     request.frame = frame;
   }
   text->setContents(OdString());
   const int code = mtext_editing::run_mtext_editor(host, text, request);
-  return code == kEditAccepted || code == kEditSavedOnCancel ? mtext_creation_end::created
-                                                             : mtext_creation_end::cancelled;
+  if (code == kEditAccepted || code == kEditSavedOnCancel) return mtext_creation_end::created;
+  text->setContents(given);
+  return mtext_creation_end::cancelled;
 }
 
 bool newMTextAtt(OdDbDatabase* db, IHostAppServices* input, const OdDbObjectId& styleId, const double* width,

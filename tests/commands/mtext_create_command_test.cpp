@@ -92,6 +92,7 @@ struct CEntryPointCmd : HostCmdProcessBase {
       case 0: return newMTextAtt(host->currentDatabase(), host, OdDbObjectId(), &width, &cancelled, nullptr, &made) ? 0 : 1 + cancelled;
       case 1: {
         made->setDatabaseDefaults(host->currentDatabase());
+        made->setContents(u"given");
         return newMTextEmbedded(made, host, nullptr, OdDbObjectId(), true, OdGePoint3d(2, 3, 0), &width, 4.0, true,
                                 &cancelled, &made) ? 0 : 1 + cancelled;
       }
@@ -119,7 +120,7 @@ TEST_F(MTextCreate, EntryPointsCreateWithTheWidthGivenAndAnswerTheirCodes) {
       {0, "point 5,5\nkeys \"att\" Ctrl+Enter\n", 0, "att", {5, 5, 0}, 30.0, 2.5},
       {0, "esc\n", 2, nullptr, {}, 0, 0},  // cancelled at the corner
       {1, "keys \"emb\" Ctrl+Enter\n", 0, "emb", {2, 3, 0}, 30.0, 4.0},
-      {1, "keys \"x\" Esc\nanswer no\n", 2, nullptr, {}, 0, 0},
+      {1, "keys \"x\" Esc\nanswer no\n", 2, "given", {2, 3, 0}, 30.0, 4.0},  // not created: as given
       {2, "keys \"a\" Ctrl+Enter\n", kEditAccepted, "acell", {0, 0, 0}, 12.0, 2.5},
       {2, "keys \"a\" Esc\nanswer yes\n", kEditSavedOnCancel, "acell", {0, 0, 0}, 12.0, 2.5},
       {2, "keys Esc\n", kEditCancelled, "cell", {0, 0, 0}, 0.0, 2.5},
