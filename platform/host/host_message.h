@@ -10,6 +10,7 @@ enum host_message_id : std::uint32_t {
   kMsgKeyDown = 0x0100,
   kMsgKeyUp = 0x0101,
   kMsgChar = 0x0102,
+  kMsgCommand = 0x0111,  // a button clicked: its id in wParam (WM_COMMAND)
   kMsgMouseMove = 0x0200,  // 512
   kMsgLButtonDown = 0x0201,
   kMsgLButtonUp = 0x0202,

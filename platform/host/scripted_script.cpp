@@ -169,15 +169,13 @@ std::string read_mouse(const std::string& arguments, script_line& line) {
   return scriptedMouseToMessages(arguments, line.messages, error) ? std::string() : error;
 }
 
-// Windows' WM_COMMAND, as a dialog's button sends it.
-constexpr std::uint32_t command_message = 0x0111;
-
+// The button's click, as its WM_COMMAND.
 std::string read_toolbar(const std::string& arguments, script_line& line) {
   const std::size_t digits = arguments.find_first_not_of("0123456789");
   if (arguments.empty() || digits != std::string::npos || arguments.size() > 5 || std::stoi(arguments) > 0xFFFF)
     return "toolbar takes a button's id (a number up to 65535)";
   host_message click;
-  click.message = command_message;
+  click.message = kMsgCommand;
   click.wParam = static_cast<std::uintptr_t>(std::stoi(arguments));
   line.messages.push_back(click);
   return {};
