@@ -34,15 +34,16 @@ void geom_new_paragraph::update_geometry(const string_size_finder& finder) {
 void geom_stack::update_geometry(const string_size_finder& finder) {
   OdGiTextStyle style = format.style;
   style.setTextSize(stack_text_scale * format.height);
-  upper_geometry = finder.measure(style, upper);
+  const string_metrics up = finder.measure(style, upper);
+  upper_geometry = up;
   lower_geometry = finder.measure(style, lower);
   string_metrics m;
   m.advance = kind == stack_diagonal ? upper_geometry.advance + lower_geometry.advance
                                      : std::max(upper_geometry.advance, lower_geometry.advance);
-  m.leading = 2.0 * upper_geometry.leading;
-  m.height = 2.0 * upper_geometry.height;
-  m.descent = 2.0 * upper_geometry.descent;
-  m.gap = 2.0 * upper_geometry.gap;
+  m.leading = 2.0 * up.leading;
+  m.height = 2.0 * up.height;
+  m.descent = 2.0 * up.descent;
+  m.gap = 2.0 * up.gap;
   m.ascent = m.height;
   geometry = m;
 }

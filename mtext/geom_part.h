@@ -8,7 +8,7 @@
 // in the text's plane, y up, the top of the first line at y = 0.
 #pragma once
 
-#include "mtext/measure.h"
+#include "mtext/part_metrics.h"
 #include "mtext/multitext.h"
 
 namespace mtext {
@@ -22,7 +22,7 @@ public:
   virtual const mtext::part& part() const = 0;
   virtual void update_geometry(const string_size_finder& finder) = 0;
 
-  string_metrics geometry;
+  part_metrics geometry;
   double x = 0.0;  // pen x where the part starts
   double y = 0.0;  // y of the part's baseline
 
@@ -95,8 +95,8 @@ public:
   geom_stack* clone() const override { return new geom_stack(*this); }
   void update_geometry(const string_size_finder& finder) override;
 
-  string_metrics upper_geometry;
-  string_metrics lower_geometry;
+  part_metrics upper_geometry;
+  part_metrics lower_geometry;
 };
 
 }  // namespace mtext

@@ -21,27 +21,28 @@ bool same_stop(const format::tab_stop& a, const format::tab_stop& b) {
 bool is_break(std::uint32_t type) { return type == new_line_type || type == new_paragraph_type; }
 
 // The tallest part gives a line its font fields.
-void add_height(string_metrics& line, const string_metrics& part) {
-  if (part.height + part.descent + part.gap > line.height + line.descent + line.gap) {
-    line.leading = part.leading;
-    line.height = part.height;
-    line.descent = part.descent;
-    line.gap = part.gap;
+void add_height(string_metrics& line, const part_metrics& part) {
+  const font_metrics& font = part.font();
+  if (font.height + font.descent + font.gap > line.height + line.descent + line.gap) {
+    line.leading = font.leading;
+    line.height = font.height;
+    line.descent = font.descent;
+    line.gap = font.gap;
   }
-  line.ascent = std::max(line.ascent, part.ascent);
-  line.depth = std::max(line.depth, part.depth);
+  line.ascent = std::max(line.ascent, part.ascent());
+  line.depth = std::max(line.depth, part.depth());
 }
 
 // Adds a part's metrics to a line's.
-void add_part(string_metrics& line, const string_metrics& part) {
+void add_part(string_metrics& line, const part_metrics& part) {
   add_height(line, part);
   if (line.advance == 0.0) {
     line.advance = part.advance;
-    line.left = part.left;
-    line.right = part.right;
+    line.left = part.left();
+    line.right = part.right();
   } else {
     line.advance += part.advance;
-    line.right = part.right;
+    line.right = part.right();
   }
 }
 
@@ -124,7 +125,7 @@ private:
 
   void take_next_part() {
     const std::uint32_t type = type_at(cur_);
-    const string_metrics& g = at(cur_).geometry;
+    const part_metrics& g = at(cur_).geometry;
     switch (type) {
       case string_type: {
         const position end = word_end(cur_);
@@ -214,7 +215,7 @@ private:
     double x = origin_;
     const std::uint32_t mode = info_.layout_mode;
     const bool left_aligned = alignment() == format::alignment_left;
-    if (mode == 1 || (mode == 2 && is_true_type(at(begin_)) && !left_aligned)) x -= at(i).geometry.left;
+    if (mode == 1 || (mode == 2 && is_true_type(at(begin_)) && !left_aligned)) x -= at(i).geometry.left();
     for (; i < end; ++i) {
       geom_part& p = at(i);
       if (p.type() == tab_type) continue;
@@ -296,9 +297,9 @@ private:
       switch (p.part().format.align) {
         case format::align_bottom: p.y = -line_.leading - line_.height; break;
         case format::align_center:
-          p.y = -line_.leading - line_.height * 0.5 - p.geometry.height * 0.5;
+          p.y = -line_.leading - line_.height * 0.5 - p.geometry.font().height * 0.5;
           break;
-        case format::align_top: p.y = -line_.leading - p.geometry.height; break;
+        case format::align_top: p.y = -line_.leading - p.geometry.font().height; break;
         default: break;
       }
     }

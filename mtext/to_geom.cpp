@@ -1,5 +1,8 @@
 #include "mtext/layout.h"
 
+#include <algorithm>
+#include <array>
+
 #include "platform/sdk/OdDbField.h"
 
 namespace mtext {
@@ -7,25 +10,36 @@ namespace mtext {
 namespace {
 
 // The format a laid-out part keeps: its text size set to its height, as
-// measuring needs it. Consecutive parts of one format share one style.
+// measuring needs it. Parts of equal formats share one style, also across
+// runs the reader gave styles of their own, so a long text holds a style per
+// distinct format, not per run.
 class sized_formats {
 public:
   format::string operator()(const format::string& f) {
     format::string sized = f;
-    if (f.style.textSize() == f.height) return sized;
-    if (m_source.style.sharesAttributesWith(f.style) && m_source.height == f.height) {
-      sized.style = m_sized;
-      return sized;
-    }
-    sized.style.setTextSize(f.height);
-    m_source = f;
-    m_sized = sized.style;
+    sized.style = sized_style(f.style, f.height);
     return sized;
   }
 
 private:
-  format::string m_source;
-  OdGiTextStyle m_sized;
+  struct entry {
+    OdGiTextStyle source;
+    double height = 0.0;
+    OdGiTextStyle sized;
+  };
+
+  OdGiTextStyle sized_style(const OdGiTextStyle& style, double height) {
+    for (const entry& e : m_recent)
+      if (e.height == height && e.source.hasSameAttributes(style)) return e.sized;
+    OdGiTextStyle sized = style;
+    sized.setTextSize(height);
+    std::move_backward(m_recent.begin(), m_recent.end() - 1, m_recent.end());
+    m_recent.front() = {style, height, sized};
+    return sized;
+  }
+
+  // The formats of a text take turns: a bold word, a coloured one, a stack.
+  std::array<entry, 8> m_recent;
 };
 
 template <class Part, class... Args>
@@ -76,6 +90,16 @@ void append_part(geom_multitext& target, const part& p, double text_height,
       break;
     }
     default: break;
+  }
+}
+
+// How many laid-out parts a model part becomes (a field's depend on its value).
+std::size_t laid_out_count(const part& p) {
+  switch (p.type()) {
+    case string_type: return part_cast<string>(p).text.size();
+    case spaces_type: return part_cast<spaces>(p).count;
+    case field_type: return 0;
+    default: return 1;
   }
 }
 
@@ -133,6 +157,11 @@ geom_multitext& to_geom(geom_multitext& target, const multitext& text, double te
                         const string_size_finder& finder) {
   target = geom_multitext();
   target.paragraph = extended_paragraph(text.paragraph, text_height);
+  // Room for exactly the parts to come: a long text would otherwise hold up to
+  // twice the pointers it needs.
+  std::size_t count = 0;
+  for (const part& p : text.parts) count += laid_out_count(p);
+  target.parts.reserve(count);
   sized_formats sizes;
   for (const part& p : text.parts) {
     if (p.type() != field_type) {

@@ -54,6 +54,16 @@ OdGiTextStyle& OdGiTextStyle::operator=(OdGiTextStyle&& other) noexcept {
 
 OdGiTextStyle::~OdGiTextStyle() { release(m_data); }
 
+bool OdGiTextStyle::hasSameAttributes(const OdGiTextStyle& other) const {
+  if (sharesAttributesWith(other)) return true;
+  const attributes& a = read();
+  const attributes& b = other.read();
+  return a.ttf == b.ttf && a.fileName == b.fileName && a.bigFontFileName == b.bigFontFileName &&
+         a.styleName == b.styleName && a.textSize == b.textSize && a.xScale == b.xScale &&
+         a.obliquingAngle == b.obliquingAngle && a.trackingPercent == b.trackingPercent && a.flags == b.flags &&
+         a.codePage == b.codePage;
+}
+
 OdGiTextStyle::attributes& OdGiTextStyle::write(bool keep_font) {
   if (!m_data || m_data->refs != 1) {
     auto* own = new shared_attributes(read());

@@ -116,6 +116,9 @@ public:
 
   // True when both styles share one set of attributes (and so are equal).
   bool sharesAttributesWith(const OdGiTextStyle& other) const { return m_data == other.m_data; }
+  // True when every attribute is equal, shared or not (the resolved font
+  // follows from them).
+  bool hasSameAttributes(const OdGiTextStyle& other) const;
 
 private:
   enum Flag : std::uint32_t {

@@ -12,8 +12,8 @@ using mtext_test::fixed_finder;
 
 // The heap a laid-out text holds per part (README, Benchmarks) rests on
 // these sizes: a part that grows breaks the build here.
-static_assert(sizeof(geom_word) <= 168, "a laid-out character is at most 168 bytes");
-static_assert(sizeof(geom_spaces) <= 144, "a laid-out blank is at most 144 bytes");
+static_assert(sizeof(geom_word) <= 112, "a laid-out character is at most 112 bytes");
+static_assert(sizeof(geom_spaces) <= 88, "a laid-out blank is at most 88 bytes");
 static_assert(sizeof(OdGiTextStyle) <= sizeof(void*), "a text style is one pointer to shared attributes");
 
 geom_multitext chars(const std::u16string& text) {

@@ -237,7 +237,7 @@ TEST(Layout, StackMeasuresItsLongerText) {
   const geom_multitext slash = laid_out(u"{\\H0.7x;\\S12/3;}", width(20));
   ASSERT_EQ(slash.parts.size(), 1u);
   EXPECT_NEAR(slash.parts[0].geometry.advance, 2 * 0.7, eps);
-  EXPECT_NEAR(slash.parts[0].geometry.height, 2 * 0.7, eps);
+  EXPECT_NEAR(slash.parts[0].geometry.font().height, 2 * 0.7, eps);
   const geom_multitext diagonal = laid_out(u"{\\H0.7x;\\S12#3;}", width(20));
   EXPECT_NEAR(diagonal.parts[0].geometry.advance, 3 * 0.7, eps);
 }
