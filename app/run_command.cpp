@@ -3,8 +3,8 @@
 //
 // One drawing (with -o naming a file, or none): prints the transcript and
 // writes the drawing to OUT, else back to DRAWING. Exit status 0 when every
-// command ran to its end, 1 when a command was cancelled (the drawing is
-// still written, since a cancelled command changes nothing), 2 on errors
+// command ran to its end or the drawing changed, 1 when a command was
+// cancelled and the drawing is unchanged (it is still written), 2 on errors
 // (arguments, an unreadable drawing or script, a script error, an unknown
 // command), in which case nothing is written.
 //

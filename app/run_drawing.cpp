@@ -72,9 +72,11 @@ drawing_outcome run_drawing(const std::string& input, const std::string& output,
     outcome.errors.push_back(output + ": cannot write the drawing");
     return outcome;
   }
-  outcome.result = ran.cancelled > 0 ? drawing_result::cancelled
-                   : same            ? drawing_result::unchanged
-                                     : drawing_result::changed;
+  // A command that ends by cancel may have saved edits before (ddEdit's
+  // loop, MTextEdit over several objects): the drawing tells.
+  outcome.result = !same               ? drawing_result::changed
+                   : ran.cancelled > 0 ? drawing_result::cancelled
+                                       : drawing_result::unchanged;
   return outcome;
 }
 

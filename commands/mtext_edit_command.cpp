@@ -210,10 +210,9 @@ int editMTextCell(OdDbMText* text, IHostAppServices* input, const mtext_editor_o
   return code;
 }
 
-// Done when an object was saved, so a cancelled command has changed nothing:
-// editing two is as done as editing one, though the exported function
-// answers "not exactly one" for it.
+// The exported function's answer is the command's: done only when exactly
+// one object was selected and saved.
 int CMTextEditCmd::execute() {
   OdString contents;
-  return edit_selection(contents).edited > 0 ? kCmdDone : kCmdCancelled;
+  return editMTextCurrentSelection(contents) ? kCmdCancelled : kCmdDone;
 }

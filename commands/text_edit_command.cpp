@@ -70,17 +70,14 @@ bool edit_object(IHostAppServices& host, const OdDbObjectId& id) {
 
 }  // namespace
 
-// Esc at the pick ends the loop as cancelled, unless an edit was saved: a
-// cancelled command has changed nothing.
+// Esc at the pick ends the loop as cancelled; the edits saved before it stay.
 int CTextEditCmd::execute() {
   IHostAppServices* host = hostAppServices();
   if (!host || !host->currentDatabase()) return kCmdRunning;
-  bool saved = false;
   for (;;) {
     OdDbObjectId id;
     const pick picked = pick_object(*host, id);
-    if (picked == pick::none || (picked == pick::cancelled && saved)) return kCmdDone;
-    if (picked == pick::cancelled) return kCmdCancelled;
-    saved = edit_object(*host, id) || saved;
+    if (picked != pick::object) return picked == pick::cancelled ? kCmdCancelled : kCmdDone;
+    edit_object(*host, id);
   }
 }

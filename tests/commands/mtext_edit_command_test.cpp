@@ -56,8 +56,8 @@ TEST_F(MTextEdit, TwoMTextsAreEditedInTurnWithTheShortPrompt) {
   EXPECT_EQ(plain(*first), "Aone");
   EXPECT_EQ(plain(*second), "Btwo");
   EXPECT_TRUE(transcriptHas("*: <accepted>\n  keys \"B\" Ctrl+Enter\n*: <accepted>\n")) << host.transcript();
-  // Both edited: the command is done, not cancelled.
-  EXPECT_EQ(outcome.results, std::vector<int>{kCmdDone});
+  // Only an edit of exactly one object reports the command as done.
+  EXPECT_EQ(outcome.results, std::vector<int>{kCmdCancelled});
 }
 
 TEST_F(MTextEdit, EscOnTheFirstOfTwoStopsTheSecond) {
