@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "editor/smart_edit.h"
@@ -12,6 +13,7 @@
 #include "platform/host/host_fields.h"
 #include "platform/host/host_translate.h"
 #include "platform/win/memory_win_system.h"
+#include "ui/format_toolbar.h"
 
 namespace mtext_editing {
 namespace {
@@ -24,7 +26,7 @@ constexpr int quiet_flags = 0x882;
 const char16_t* const save_question = u"Do you want to save your changes?$IDH_TXPAD_MTEXT_SAVE_CHANGES$";
 
 // What the editor asks of its host, answered by the command's host: posts go
-// to the running input; the host has no popup menu to offer.
+// to the running input, popups to the host's dialog service.
 class command_edit_host final : public editor::edit_host {
 public:
   explicit command_edit_host(IHostAppServices& host) : m_host(host) {}
@@ -34,7 +36,10 @@ public:
   }
   // Whether the editor itself ended the input by cancelling since the last call.
   bool takeCancelPosted() { return std::exchange(m_cancelPosted, false); }
-  int trackPopupMenu(const std::vector<editor::menu_item>&) override { return 0; }
+  int trackPopupMenu(const std::vector<editor::menu_item>& items) override {
+    IHostDialogs* dialogs = hostDialogs();
+    return dialogs ? dialogs->trackPopupMenu(items) : 0;
+  }
   OdDbFieldPtr changeField(OdDbField* field) override {
     return ::changeField(field, m_host.currentDatabase()) ? OdDbFieldPtr(field) : OdDbFieldPtr();
   }
@@ -76,6 +81,28 @@ private:
   IHostAppServices& m_host;
   editor::smart_edit& m_edit;
   std::vector<OdGiDrawablePtr> m_drawables;
+};
+
+// The formatting toolbar over a multiline edit, made only for a host that
+// shows it, and shown while the edit runs.
+class shown_toolbar {
+public:
+  shown_toolbar(editor::smart_edit& edit, command_edit_host& edit_host, bool compact) {
+    IHostDialogs* dialogs = hostDialogs();
+    if (!dialogs || !dialogs->showsModeless()) return;
+    m_toolbar.emplace(edit, windowing().windows(), ui::host_toolbar_services(edit_host), hostProfile(), compact);
+    dialogs->openModeless(*m_toolbar);
+    m_dialogs = dialogs;
+  }
+  ~shown_toolbar() {
+    if (m_dialogs) m_dialogs->closeModeless(*m_toolbar);
+  }
+  shown_toolbar(const shown_toolbar&) = delete;
+  shown_toolbar& operator=(const shown_toolbar&) = delete;
+
+private:
+  std::optional<ui::CMTextEdit> m_toolbar;
+  IHostDialogs* m_dialogs = nullptr;
 };
 
 // "Yes", "No" or "Cancel" to saving; without a message box nothing is saved.
@@ -120,7 +147,11 @@ int run_mtext_editor(IHostAppServices& host, const OdDbMTextPtr& text, const edi
   command_edit_host edit_host(host);
   editor::smart_edit edit(edit_host, windowing());
   edit.setUp(text);
-  const int result = run_input(host, edit, edit_host, request);
+  int result = kEditCancelled;
+  {
+    const shown_toolbar toolbar(edit, edit_host, request.options.compact_toolbar);
+    result = run_input(host, edit, edit_host, request);
+  }
   edit.commit(saves(result));
   return result;
 }
