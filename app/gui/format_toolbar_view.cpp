@@ -114,7 +114,7 @@ format_toolbar_view::format_toolbar_view(ui::CMTextEdit& model, QWidget* parent,
   const ui::toolbar_position kept = m_model.position();
   QPoint at(kept.x, kept.y);
   if (text && !position_stored()) {
-    constexpr int gap = 4;
+    constexpr int gap = 10;  // clear of the frame's handles
     at = QPoint(text->left(), text->top() - gap - height());
     if (at.y() < 0) at.setY(text->bottom() + gap);
   }
