@@ -16,7 +16,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "tests/gui/gui_application.h"
@@ -324,8 +327,13 @@ std::string ezdxf_contents(const std::string& drawing, const char* handle) {
   return out;
 }
 
-TEST_F(Desktop, the_toolbar_and_the_ruler_format_a_word_and_the_saved_drawing_reads_in_ezdxf) {
+TEST_F(Desktop, the_toolbar_ruler_and_paragraph_dialog_format_a_word_and_the_saved_drawing_reads_in_ezdxf) {
   const QPoint word = pointIn(0x8F, 0.04, 0.04);  // "Notes:"
+  QStringList refusals;
+  window.host().answer_message_box = [&](const QString& text, int) {
+    refusals << text;
+    return int(IDOK);
+  };
   bool bold_shown = false;
   QPoint placed;
   play({
@@ -337,6 +345,19 @@ TEST_F(Desktop, the_toolbar_and_the_ruler_format_a_word_and_the_saved_drawing_re
         const QPoint indent = controlPoint({u"ruler", u"tab area", u"left-indent"});
         drag(indent, indent + QPoint(40, 0));
       },
+      [&] { press(ui::control::line_spacing, "More..."); },
+      [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QCheckBox*>("control-1031")->click();
+        auto* at = dialog->findChild<QLineEdit*>("control-1008");
+        QAbstractButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        at->setText("4.5");
+        ok->click();
+        EXPECT_TRUE(dialog->isVisible());
+        at->setText("2");
+        ok->click();
+      },
       [&] { press(ui::control::columns, "Insert column"); },
       [&] {
         EXPECT_NE(toolbar().model().editor().entity().currentContent().find(u"\\N"), std::u16string::npos);
@@ -346,6 +367,7 @@ TEST_F(Desktop, the_toolbar_and_the_ruler_format_a_word_and_the_saved_drawing_re
       },
   });
   EXPECT_TRUE(bold_shown);
+  EXPECT_EQ(refusals, QStringList{"Please provide a value within the range of 0.25 and 4."});
   EXPECT_EQ(window.host().toolbar(), nullptr);
   IProfile& profile = *window.host().profile();
   ASSERT_TRUE(profile.openSection(u"TXPAD", false));
@@ -357,6 +379,7 @@ TEST_F(Desktop, the_toolbar_and_the_ruler_format_a_word_and_the_saved_drawing_re
   std::filesystem::remove(saved);
   EXPECT_TRUE(std::regex_search(text, std::regex(R"(\{\\f[^;]*\|b1[^;]*;Notes:?\})"))) << text;
   EXPECT_EQ(text.find("\\N"), std::string::npos) << text;  // the column break was undone
+  EXPECT_NE(text.find("sm2;"), std::string::npos) << text;
   std::smatch left;
   ASSERT_TRUE(std::regex_search(text, left, std::regex(R"(\\px[^;]*l([0-9.]+))"))) << text;
   EXPECT_GT(std::stod(left[1]), 0.0) << text;
