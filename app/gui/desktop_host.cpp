@@ -5,7 +5,6 @@
 
 #include <QEventLoop>
 #include <QMessageBox>
-#include <QPolygonF>
 #include <QRegularExpression>
 
 #include "app/gui/command_line.h"
@@ -373,13 +372,11 @@ int desktop_host::trackPopupMenu(const std::vector<host_menu_item>& items) {
 void desktop_host::openModeless(host_window_model& window) {
   auto* toolbar = dynamic_cast<ui::CMTextEdit*>(&window);
   if (!toolbar || m_toolbar) return;
-  const micui::control& frame = *toolbar->editor().controls();
-  QPolygonF corners;
-  for (const auto& [x, y] : {std::pair{0.0, 0.0}, {frame.width, 0.0}, {0.0, frame.height}, {frame.width, frame.height}}) {
-    const OdGePoint2d p = frame.to_parent() * OdGePoint2d(x, y);
-    corners << m_view.toScreen(OdGePoint3d(p.x, p.y, 0.0));
-  }
-  m_toolbar = new format_toolbar_view(*toolbar, &m_view, corners.boundingRect().toRect());
+  const OdGeExtents2d all = toolbar->editor().controls()->extents_in_parent();
+  const QRectF box = QRectF(m_view.toScreen(OdGePoint3d(all.minPoint().x, all.minPoint().y, 0.0)),
+                            m_view.toScreen(OdGePoint3d(all.maxPoint().x, all.maxPoint().y, 0.0)))
+                         .normalized();
+  m_toolbar = new format_toolbar_view(*toolbar, &m_view, box.toRect());
   m_toolbar->on_menu_anchor = [this](QPoint at) { m_menuAnchor = at; };
 }
 
