@@ -35,13 +35,12 @@ QString to_q(const OdString& text) { return QString::fromStdString(text.toUtf8()
 OdString to_od(const QString& text) { return OdString::fromUtf8(text.toStdString()); }
 
 // The full template's two rows; OK sits where the hidden search button is.
-constexpr int first_row[] = {c::style,  c::font,   c::height,      c::bold,     c::italic,    c::underline,
-                             c::overline, c::undo, c::redo,        c::stack,    c::superscript, c::subscript,
-                             c::ruler,  c::search, c::ok};
-constexpr int second_row[] = {c::columns,    c::alignment,    c::align_left, c::align_center, c::justified,
-                              c::align_right, c::distributed, c::upper,      c::lower,        c::symbol,
-                              c::line_spacing, c::numbering,  c::field,      c::oblique_icon, c::oblique,
-                              c::oblique_spin, c::width_icon, c::width,      c::width_spin,   c::color};
+constexpr int first_row[] = {c::style, c::font, c::height, c::bold, c::italic, c::underline, c::overline, c::undo,
+                             c::redo, c::stack, c::superscript, c::subscript, c::ruler, c::search, c::ok};
+constexpr int second_row[] = {c::columns, c::alignment, c::align_left, c::align_center, c::justified,
+                              c::align_right, c::distributed, c::upper, c::lower, c::symbol,
+                              c::line_spacing, c::numbering, c::field, c::oblique_icon, c::oblique,
+                              c::oblique_spin, c::width_icon, c::width, c::width_spin, c::color};
 
 // Buttons that show a state: the check buttons and the paragraph alignments.
 bool shows_state(const ui::control_row& row) {
