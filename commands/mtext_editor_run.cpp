@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "editor/smart_edit.h"
@@ -25,7 +26,7 @@ constexpr int quiet_flags = 0x882;
 const char16_t* const save_question = u"Do you want to save your changes?$IDH_TXPAD_MTEXT_SAVE_CHANGES$";
 
 // What the editor asks of its host, answered by the command's host: posts go
-// to the running input; the host has no popup menu to offer.
+// to the running input, popups to the host's dialog service.
 class command_edit_host final : public editor::edit_host {
 public:
   explicit command_edit_host(IHostAppServices& host) : m_host(host) {}
@@ -35,7 +36,10 @@ public:
   }
   // Whether the editor itself ended the input by cancelling since the last call.
   bool takeCancelPosted() { return std::exchange(m_cancelPosted, false); }
-  int trackPopupMenu(const std::vector<editor::menu_item>&) override { return 0; }
+  int trackPopupMenu(const std::vector<editor::menu_item>& items) override {
+    IHostDialogs* dialogs = hostDialogs();
+    return dialogs ? dialogs->trackPopupMenu(items) : 0;
+  }
   OdDbFieldPtr changeField(OdDbField* field) override {
     return ::changeField(field, m_host.currentDatabase()) ? OdDbFieldPtr(field) : OdDbFieldPtr();
   }
@@ -77,6 +81,28 @@ private:
   IHostAppServices& m_host;
   editor::smart_edit& m_edit;
   std::vector<OdGiDrawablePtr> m_drawables;
+};
+
+// The formatting toolbar follows every multiline edit (a script clicks its
+// buttons), and is shown while the edit runs by a host that shows windows.
+class shown_toolbar {
+public:
+  shown_toolbar(editor::smart_edit& edit, command_edit_host& edit_host, bool compact)
+      : m_toolbar(edit, windowing().windows(), ui::host_toolbar_services(edit_host), hostProfile(), compact) {
+    IHostDialogs* dialogs = hostDialogs();
+    if (!dialogs || !dialogs->showsModeless()) return;
+    dialogs->openModeless(m_toolbar);
+    m_dialogs = dialogs;
+  }
+  ~shown_toolbar() {
+    if (m_dialogs) m_dialogs->closeModeless(m_toolbar);
+  }
+  shown_toolbar(const shown_toolbar&) = delete;
+  shown_toolbar& operator=(const shown_toolbar&) = delete;
+
+private:
+  ui::CMTextEdit m_toolbar;
+  IHostDialogs* m_dialogs = nullptr;
 };
 
 // "Yes", "No" or "Cancel" to saving; without a message box nothing is saved.
@@ -123,10 +149,7 @@ int run_mtext_editor(IHostAppServices& host, const OdDbMTextPtr& text, const edi
   edit.setUp(text);
   int result = kEditCancelled;
   {
-    // The toolbar shows the formats at the caret while the text is typed.
-    IApp* app = hostApp();
-    ui::CMTextEdit toolbar(edit, windowing().windows(), ui::host_toolbar_services(edit_host),
-                           app ? app->profile() : nullptr, request.options.compact_toolbar);
+    const shown_toolbar toolbar(edit, edit_host, request.options.compact_toolbar);
     result = run_input(host, edit, edit_host, request);
   }
   edit.commit(saves(result));

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/host/IHostDialogs.h"
 #include "platform/sdk/OdString.h"
 
 namespace editor {
@@ -15,12 +16,8 @@ enum menu_command : int {
   cmd_insert_field = 1049, cmd_edit_field = 1052, cmd_update_field = 1054, cmd_field_to_text = 1056,
 };
 
-struct menu_item {
-  int id = 0;  // 0 for a submenu
-  OdString caption;
-  bool enabled = true;
-  std::vector<menu_item> submenu;
-};
+// The host shows it, so it is the host's item.
+using menu_item = host_menu_item;
 
 // What the menu's state depends on.
 struct menu_state {

@@ -97,8 +97,7 @@ OdSmartPtr<ExMTextEditable> ExMTextEditable::createFrom(const OdDbTextPtr& text)
   e.m_text.info.column_width = 0.0;
   e.m_text.info.layout_mode = single_line_editor;
   mtext::format::string base;
-  const OdDbObjectPtr record = text->textStyle().openObject(OdDb::kForRead);
-  if (!record.isNull()) giFromDbTextStyle(OdDbTextStyleTableRecordPtr(record).get(), base.style);
+  base.style = giEntityTextStyle(text->textStyle(), text->database(), text->height());  // as it is drawn
   base.height = text->height();
   base.style.setXScale(text->widthFactor());
   base.style.setObliquingAngle(text->oblique());

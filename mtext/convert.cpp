@@ -101,12 +101,12 @@ std::u16string encode(const geom_multitext& text, const format::string& base, do
   return serialize(flatten(text), base, scale);
 }
 
+// The style the object is drawn in: without a style of its own (a DXF may
+// leave it out), the drawing's Standard style.
 format::string default_mtext_format(OdSmartPtr<OdDbMText> object) {
-  format::string f;  // empty typeface, colour unset, height 0, align 0
-  const OdDbObjectPtr record = object->textStyle().openObject(OdDb::kForRead);
-  if (!record.isNull()) giFromDbTextStyle(OdDbTextStyleTableRecordPtr(record).get(), f.style);
+  format::string f;  // colour unset, align 0
   f.height = object->textHeight();
-  f.style.setTextSize(f.height);
+  f.style = giEntityTextStyle(object->textStyle(), object->database(), f.height);
   return f;
 }
 

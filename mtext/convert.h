@@ -13,7 +13,8 @@ namespace mtext {
 // into a laid-out text measured against the object's drawing. A null object
 // gives an empty text.
 geom_multitext decode(OdSmartPtr<OdDbMText> object);
-// The format of text outside any code: the object's text style at its height.
+// The format of text outside any code: the object's text style (the
+// drawing's Standard style when it has none) at its height.
 format::string default_mtext_format(OdSmartPtr<OdDbMText> object);
 // The frame, columns and alignment of the object.
 convert_info mtext_convert_info(OdSmartPtr<OdDbMText> object);

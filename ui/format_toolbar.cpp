@@ -31,7 +31,7 @@ OdString number_text(double value) {
 
 std::vector<editor::menu_item> as_menu_items(const toolbar_menu& menu) {
   std::vector<editor::menu_item> items;
-  for (const menu_entry& e : menu) items.push_back({e.id, e.caption, true, as_menu_items(e.submenu)});
+  for (const menu_entry& e : menu) items.push_back({e.id, e.caption, true, as_menu_items(e.submenu), e.checked});
   return items;
 }
 
@@ -303,6 +303,7 @@ void CMTextEdit::refresh() {
   m_updating = true;
   refreshValues();
   refreshButtons();
+  if (on_refreshed) on_refreshed();
   m_updating = false;
 }
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "editor/smart_edit.h"
+#include "platform/host/IHostDialogs.h"
 #include "platform/host/IProfile.h"
 #include "platform/win/IWindows.h"
 #include "ui/toolbar_colors.h"
@@ -63,7 +64,7 @@ struct font_entry {
   int pitch_family = 0;
 };
 
-class CMTextEdit : private editor::editable_listener {
+class CMTextEdit : public host_window_model, private editor::editable_listener {
 public:
   static constexpr double oblique_limit = 80.0;  // degrees either way
   static constexpr double least_width = 0.1, greatest_width = 10.0, width_step = 0.01;
@@ -77,7 +78,9 @@ public:
   CMTextEdit(const CMTextEdit&) = delete;
   CMTextEdit& operator=(const CMTextEdit&) = delete;
 
+  OdString windowName() const override { return u"CMTextEdit"; }
   int templateId() const { return m_template; }
+  editor::smart_edit& editor() { return m_editor; }
   win::window_id window() const { return m_window; }
   const control_state& control(int id) const;
   // OK sits where button 2 would be.
@@ -108,6 +111,9 @@ public:
 
   // Re-reads the state at the caret into the controls.
   void refresh();
+  // Told at the end of every refresh, while the updating guard still holds,
+  // so that a view reads the controls again without reporting them back.
+  std::function<void()> on_refreshed;
   // Saves the heights for the process and the position in the profile.
   void close();
 

@@ -8,7 +8,10 @@
 #include <QRegularExpression>
 
 #include "app/gui/command_line.h"
+#include "app/gui/dialog_views.h"
 #include "app/gui/drawing_view.h"
+#include "app/gui/format_toolbar_view.h"
+#include "app/gui/popup_menu.h"
 #include "platform/host/HostCmdRegistry.h"
 #include "platform/host/host_scopes.h"
 #include "platform/host/HostEdInputTracker.h"
@@ -16,6 +19,7 @@
 #include "platform/host/host_current.h"
 #include "platform/host/host_keywords.h"
 #include "platform/sdk/OdDbBlockTableRecord.h"
+#include "ui/format_toolbar.h"
 
 namespace gui {
 namespace {
@@ -280,6 +284,8 @@ bool desktop_host::filterMessage(const host_message& message) {
 }
 
 bool desktop_host::viewMessage(const host_message& message) {
+  if (message.message >= kMsgMouseMove && message.message <= kMsgMouseWheel)
+    m_pointer = m_view.mapToGlobal(m_view.toScreen(message.point).toPoint());
   try {
     if (!m_wait || m_wait->kind == waiting::nothing) return filterMessage(message);
     wait_state& w = *m_wait;
@@ -353,9 +359,33 @@ bool desktop_host::showHelp(const OdString& topic) {
   return false;
 }
 
-int desktop_host::showDialog(host_dialog_model& dialog) {
-  m_line.print("The dialog \"" + to_q(dialog.dialogName()) + "\" is not available on the desktop yet.");
-  return IDCANCEL;
+int desktop_host::showDialog(host_dialog_model& dialog) { return run_dialog(dialog, m_view.window()); }
+
+int desktop_host::trackPopupMenu(const std::vector<host_menu_item>& items) {
+  const QPoint at = m_menuAnchor.value_or(m_pointer);
+  m_menuAnchor.reset();
+  return run_popup_menu(items, at);
+}
+
+// The toolbar floats by the edited text's frame and ruler (the editor's
+// controls, which are placed in the drawing), so it hides neither.
+void desktop_host::openModeless(host_window_model& window) {
+  auto* toolbar = dynamic_cast<ui::CMTextEdit*>(&window);
+  if (!toolbar || m_toolbar) return;
+  const OdGeExtents2d all = toolbar->editor().controls()->extents_in_parent();
+  const QRectF box = QRectF(m_view.toScreen(OdGePoint3d(all.minPoint().x, all.minPoint().y, 0.0)),
+                            m_view.toScreen(OdGePoint3d(all.maxPoint().x, all.maxPoint().y, 0.0)))
+                         .normalized();
+  m_toolbar = new format_toolbar_view(*toolbar, &m_view, box.toRect());
+  m_toolbar->on_menu_anchor = [this](QPoint at) { m_menuAnchor = at; };
+}
+
+void desktop_host::closeModeless(host_window_model& window) {
+  if (!m_toolbar || &m_toolbar->model() != &window) return;
+  m_toolbar->keepPosition();
+  delete m_toolbar;
+  m_toolbar = nullptr;
+  m_view.setFocus();
 }
 
 }  // namespace gui

@@ -6,15 +6,20 @@
 // the installed message filters (the in-place editor) see the view's
 // window messages first, and a posted "^M" or "^C" ends string input.
 //
+// Dialog models get their Qt dialogs (dialog_views), popup menus a QMenu,
+// and the formatting toolbar a view floating over the drawing.
+//
 // It is the process's current host while it lives. Nothing here draws: the
 // view draws, the command line shows the prompts and messages.
 #pragma once
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 #include "app/gui/qt_win_system.h"
@@ -29,6 +34,7 @@ namespace gui {
 
 class command_line;
 class drawing_view;
+class format_toolbar_view;
 
 class desktop_host final : public QObject,
                            public IHostAppServices,
@@ -83,6 +89,13 @@ public:
   int messageBox(const OdString& text, const OdString& helpTopic, int buttons) override;
   bool showHelp(const OdString& topic) override;
   int showDialog(host_dialog_model& dialog) override;
+  int trackPopupMenu(const std::vector<host_menu_item>& items) override;
+  bool showsModeless() const override { return true; }
+  void openModeless(host_window_model& window) override;
+  void closeModeless(host_window_model& window) override;
+
+  // The formatting toolbar while an edit runs, else null.
+  format_toolbar_view* toolbar() const { return m_toolbar; }
 
 signals:
   void commandEnded(const QString& name, int result);
@@ -110,6 +123,9 @@ private:
   std::unique_ptr<wait_state> m_wait;
   OdString m_posted;
   QString m_last_command;
+  format_toolbar_view* m_toolbar = nullptr;
+  std::optional<QPoint> m_menuAnchor;  // where the next popup opens (global), once
+  QPoint m_pointer;                    // the last mouse message's place (global)
   int m_brackets = 0;
   bool m_running = false;
 };

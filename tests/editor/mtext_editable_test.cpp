@@ -75,6 +75,18 @@ TEST(MTextEditable, TakesTheTextsSettingsAndDrawsItsPartsWhereLaidOut) {
   EXPECT_GT(runs[1]->text->position.x, runs[0]->text->position.x);
 }
 
+// A text without a style of its own (a DXF may leave it out) is edited in
+// the drawing's Standard style, the one it is drawn in.
+TEST(MTextEditable, ATextWithoutAStyleIsEditedInTheStandardStyle) {
+  OdDbDatabasePtr database = OdDbDatabase::createObject();
+  OdDbTextPtr source = OdDbText::createObject();
+  source->setDatabaseDefaults(database.get());
+  source->setTextString(u"a");
+  source->setTextStyle(OdDbObjectId());
+  database->addEntity(source.get());
+  EXPECT_EQ(ExMTextEditable::createFrom(source)->defaultFormat().style.styleName().toUtf8(), "Standard");
+}
+
 }  // namespace
 
 namespace {

@@ -6,6 +6,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <regex>
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,13 +16,22 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
 #include "tests/gui/gui_application.h"
 #include "app/gui/command_line.h"
 #include "app/gui/desktop_host.h"
 #include "app/gui/drawing_view.h"
+#include "app/gui/format_toolbar_view.h"
 #include "app/gui/main_window.h"
 #include "mtext/convert.h"
+#include "platform/sdk/OdDbBlockTableRecord.h"
 #include "platform/sdk/OdDbMText.h"
+#include "platform/sdk/OdDbText.h"
 #include "platform/sdk/OdDxfFile.h"
 
 namespace {
@@ -29,6 +39,7 @@ namespace {
 using gui_test::application;
 
 struct Desktop : ::testing::Test {
+  static constexpr int step_pause = 20;  // milliseconds
   Desktop() {
     mtext::install_layout_provider();
     window.resize(1000, 700);
@@ -47,6 +58,69 @@ struct Desktop : ::testing::Test {
     return view.screenBox(id).center().toPoint();
   }
 
+  // A point of an MText as drawn before its edit, at fractions of its box.
+  QPoint pointIn(std::uint64_t handle, double fx, double fy = 0.5) {
+    const QRectF box = view.screenBox(window.database()->getOdDbObjectId(OdDbHandle(handle)));
+    return QPointF(box.left() + fx * box.width(), box.top() + fy * box.height()).toPoint();
+  }
+
+  std::string contents(std::uint64_t handle) {
+    const OdDbObjectPtr object = window.database()->getOdDbObjectId(OdDbHandle(handle)).openObject();
+    return OdDbMText::cast(object.get())->contents().toUtf8();
+  }
+
+  gui::format_toolbar_view& toolbar() {
+    gui::format_toolbar_view* shown = window.host().toolbar();
+    if (!shown) throw std::runtime_error("no toolbar shown");
+    return *shown;
+  }
+
+  // Presses the toolbar button of `id`; a menu it opens is answered by the
+  // item captioned `item`. A step of its own: see `play`.
+  void press(int id, const QString& item = {}) {
+    if (!item.isEmpty()) chooseFromPopup(item);
+    QTest::mouseClick(toolbar().control(id), Qt::LeftButton);
+  }
+
+  // Chooses the item of the popup menu about to open, as a user would: highlight it, press Enter.
+  static void chooseFromPopup(const QString& caption) {
+    QTimer::singleShot(0, [caption] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(menu, nullptr);
+      for (QAction* action : menu->actions())
+        if (action->text().remove('&').startsWith(caption) && action->isEnabled()) {
+          menu->setActiveAction(action);
+          QTest::keyClick(menu, Qt::Key_Return);
+          return;
+        }
+      ADD_FAILURE() << "no enabled item " << caption.toStdString();
+      menu->close();
+    });
+  }
+
+  void drag(QPoint from, QPoint to) {
+    QTest::mousePress(&view, Qt::LeftButton, {}, from);
+    for (const QPoint at : {(from + to) / 2, to}) {
+      QMouseEvent move(QEvent::MouseMove, at, view.mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&view, &move);
+    }
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+  }
+
+  // The screen place of an editor control found by names from the root
+  // down (the root is placed in the drawing), at fractions of its size.
+  QPoint controlPoint(const std::vector<OdString>& names, double fx = 0.5, double fy = 0.5) {
+    editor::smart_edit& editor = toolbar().model().editor();
+    const micui::control* control = editor.controls().get();
+    OdGeMatrix2d to_drawing = control->to_parent();
+    for (const OdString& name : names) {
+      control = control->children_named(name).at(0);
+      to_drawing = to_drawing * control->to_parent();
+    }
+    const OdGePoint2d p = to_drawing * OdGePoint2d(fx * control->width, fy * control->height);
+    return view.toScreen(OdGePoint3d(p.x, p.y, 0.0)).toPoint();
+  }
+
   void type(const QString& text) {
     QTest::keyClicks(line.input(), text);
     QTest::keyClick(line.input(), Qt::Key_Return);
@@ -54,6 +128,8 @@ struct Desktop : ::testing::Test {
 
   // Plays the steps from the event loop, each scheduling the next before it
   // runs, so a step answers the prompt the previous step's command waits on.
+  // The next step waits a little, so that a popup menu's choice, scheduled
+  // at once by the step that opens the menu, comes first.
   void play(std::vector<std::function<void()>> steps) {
     std::deque<std::function<void()>> queue(steps.begin(), steps.end());
     bool finished = false;
@@ -61,7 +137,7 @@ struct Desktop : ::testing::Test {
       if (queue.empty()) { finished = true; return; }
       std::function<void()> step = std::move(queue.front());
       queue.pop_front();
-      QTimer::singleShot(0, next);
+      QTimer::singleShot(step_pause, next);
       step();
     };
     QTimer::singleShot(0, next);
@@ -232,6 +308,127 @@ TEST_F(Desktop, closing_with_unsaved_changes_asks_first) {
   window.answer_unsaved = [&] { ++asked; return int(QMessageBox::Discard); };
   EXPECT_TRUE(window.close());
   EXPECT_EQ(asked, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// Reads an MText of a saved drawing with ezdxf, an independent reader.
+std::string ezdxf_contents(const std::string& drawing, const char* handle) {
+  const std::string command = std::string(CADTEXT_PYTHON) + " -c \"import ezdxf,sys; d=ezdxf.readfile(sys.argv[1]); "
+                              "sys.stdout.write(d.entitydb[sys.argv[2]].text)\" " + drawing + " " + handle;
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+    pclose(pipe);
+  }
+  return out;
+}
+
+TEST_F(Desktop, the_toolbar_ruler_and_paragraph_dialog_format_a_word_and_the_saved_drawing_reads_in_ezdxf) {
+  const QPoint word = pointIn(0x8F, 0.04, 0.04);  // "Notes:"
+  QStringList refusals;
+  window.host().answer_message_box = [&](const QString& text, int) {
+    refusals << text;
+    return int(IDOK);
+  };
+  bool bold_shown = false;
+  QPoint placed;
+  play({
+      [&] { QTest::mouseDClick(&view, Qt::LeftButton, {}, word); },
+      [&] {
+        QTest::mouseDClick(&view, Qt::LeftButton, {}, word);
+        press(ui::control::bold);
+        bold_shown = qobject_cast<QToolButton*>(toolbar().control(ui::control::bold))->isChecked();
+        const QPoint indent = controlPoint({u"ruler", u"tab area", u"left-indent"});
+        drag(indent, indent + QPoint(40, 0));
+      },
+      [&] { press(ui::control::line_spacing, "More..."); },
+      [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QCheckBox*>("control-1031")->click();
+        auto* at = dialog->findChild<QLineEdit*>("control-1008");
+        QAbstractButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        at->setText("4.5");
+        ok->click();
+        EXPECT_TRUE(dialog->isVisible());
+        at->setText("2");
+        ok->click();
+      },
+      [&] { press(ui::control::columns, "Insert column"); },
+      [&] {
+        EXPECT_NE(toolbar().model().editor().entity().currentContent().find(u"\\N"), std::u16string::npos);
+        QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
+        placed = toolbar().pos();
+        QTest::keyClick(&view, Qt::Key_Return, Qt::ControlModifier);
+      },
+  });
+  EXPECT_TRUE(bold_shown);
+  EXPECT_EQ(refusals, QStringList{"Please provide a value within the range of 0.25 and 4."});
+  EXPECT_EQ(window.host().toolbar(), nullptr);
+  IProfile& profile = *window.host().profile();
+  ASSERT_TRUE(profile.openSection(u"TXPAD", false));
+  EXPECT_EQ(profile.getValue(u"ptpos.x").asInt(), placed.x());
+
+  const std::string saved = (std::filesystem::temp_directory_path() / "cadtext-gui-toolbar.dxf").string();
+  ASSERT_TRUE(window.saveDrawingAs(QString::fromStdString(saved)));
+  const std::string text = ezdxf_contents(saved, "8F");
+  std::filesystem::remove(saved);
+  EXPECT_TRUE(std::regex_search(text, std::regex(R"(\{\\f[^;]*\|b1[^;]*;Notes:?\})"))) << text;
+  EXPECT_EQ(text.find("\\N"), std::string::npos) << text;  // the column break was undone
+  EXPECT_NE(text.find("sm2;"), std::string::npos) << text;
+  std::smatch left;
+  ASSERT_TRUE(std::regex_search(text, left, std::regex(R"(\\px[^;]*l([0-9.]+))"))) << text;
+  EXPECT_GT(std::stod(left[1]), 0.0) << text;
+}
+
+TEST_F(Desktop, dtext_types_two_lines_and_formats_cross_the_real_clipboard_between_edits) {
+  const QPoint empty = view.toScreen(OdGePoint3d(20, 60, 0)).toPoint();
+  const QPoint notes = centreOf(0x8F), list = centreOf(0x90);
+  play({
+      [&] { type("dText"); },
+      [&] { QTest::mouseClick(&view, Qt::LeftButton, {}, empty); },
+      [&] { type(""); },
+      [&] { type(""); },
+      [&] {
+        QTest::keyClicks(&view, "First");
+        QTest::keyClick(&view, Qt::Key_Return);
+        QTest::keyClicks(&view, "Second");
+        QTest::keyClick(&view, Qt::Key_Return);
+        QTest::keyClick(&view, Qt::Key_Return);
+      },
+      [&] { QTest::mouseDClick(&view, Qt::LeftButton, {}, notes); },
+      [&] { QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier); },
+      [&] {
+        chooseFromPopup("Copy");
+        QTest::mouseClick(&view, Qt::RightButton, {}, notes);
+      },
+      [&] { QTest::keyClick(&view, Qt::Key_Escape); },
+      [&] { QTest::mouseDClick(&view, Qt::LeftButton, {}, list); },
+      [&] {
+        QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(&view, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&view, Qt::Key_Return, Qt::ControlModifier);
+      },
+  });
+  std::vector<std::string> lines;
+  const OdDbObjectPtr space = window.database()->activeSpaceId().openObject();
+  for (const OdDbObjectId& id : OdDbBlockTableRecord::cast(space.get())->entityIds())
+    if (const OdDbObjectPtr object = id.openObject(); auto* text = dynamic_cast<const OdDbText*>(object.get()))
+      lines.push_back(text->textString().toUtf8());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "First"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Second"), lines.end());
+
+  const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(clipboard, nullptr);
+  EXPECT_TRUE(clipboard->hasFormat("MText")) << clipboard->formats().join(' ').toStdString();
+  EXPECT_TRUE(clipboard->text().startsWith("Notes:")) << clipboard->text().toStdString();
+  const std::string pasted = contents(0x90);
+  EXPECT_NE(pasted.find("{\\C1;Red words}"), std::string::npos) << pasted;
+  EXPECT_NE(pasted.find("Liberation Serif|b1"), std::string::npos) << pasted;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "mtext/serialize.h"
 #include "platform/sdk/OdDbLayerTableRecord.h"
 #include "platform/sdk/OdDbSymbolTable.h"
+#include "platform/sdk/OdDbTextStyleTableRecord.h"
 
 namespace {
 
@@ -60,6 +61,19 @@ TEST(ConvertInfo, TextHeightZeroBecomesTheDefault) {
   auto m = d.mtext(u"x");
   m->setTextHeight(1e-11);  // as good as zero; the object refuses zero itself
   EXPECT_DOUBLE_EQ(mtext_convert_info(m).text_height, 2.5);
+}
+
+// A DXF MText may leave out its style (group 7, as samples/demo.dxf's "Bottom
+// right" does); it is drawn in the drawing's Standard style, and so it is edited.
+TEST(DefaultFormat, NoStyleMeansTheDrawingsStandardStyle) {
+  drawing d;
+  auto m = d.mtext(u"x");
+  m->setTextStyle(OdDbObjectId());
+  const OdGiTextStyle style = default_mtext_format(m).style;
+  const std::string drawn = format::font_of(giEntityTextStyle(OdDbObjectId(), d.database.get(), 2.5)).name.str().toUtf8();
+  EXPECT_EQ(style.styleName().toUtf8(), "Standard");
+  EXPECT_EQ(format::font_of(style).name.str().toUtf8(), drawn);
+  EXPECT_FALSE(drawn.empty());
 }
 
 TEST(DefaultFormat, AStyleThatIsNoTextStyleIsRefused) {
