@@ -82,7 +82,10 @@ OdSmartPtr<ExMTextEditable> ExMTextEditable::createFrom(const OdDbMTextPtr& text
   e.m_text.info.vertical = 0;
   e.setMeasurement(std::make_shared<mtext::mtext_size_finder>(OdDbDatabasePtr(text->database())),
                    mtext::default_mtext_format(text));
-  e.m_planeToWorld = text->boxToWorld();
+  // The text stands where the drawing shows it: the editor's frame is the
+  // object's, which may reach left of the lines' box.
+  const double left = mtext::box_origin_of(mtext::decode(text)).x;
+  e.m_planeToWorld = text->boxToWorld() * OdGeMatrix3d::translation(OdGeVector3d(-left, 0.0, 0.0));
   return entity;
 }
 

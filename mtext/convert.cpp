@@ -51,6 +51,23 @@ line_span span_of_lines(const geom_multitext& text) {
   return span;
 }
 
+}  // namespace
+
+box_origin box_origin_of(const geom_multitext& text) {
+  box_origin origin;
+  if (text.columns.size() <= 1) origin.x = span_of_lines(text).left;
+  // A frame taller or shorter than the text moves it down or up (a bottom
+  // attachment with no height of its own moves it up by its height); the
+  // box the attachment places is the text's own.
+  const column_record* tallest = nullptr;
+  for (const column_record& column : text.columns)
+    if (!tallest || column.height > tallest->height) tallest = &column;
+  if (tallest) origin.y = tallest->y;
+  return origin;
+}
+
+namespace {
+
 class layout_provider : public OdDbMTextLayoutProvider {
 public:
   bool measure(const OdDbMText& object, od_mtext_extents& extents) const override {
@@ -65,12 +82,11 @@ public:
     return true;
   }
 
-  // The box the object's size describes starts at the lines' left end.
   bool draw(const OdDbMText& object, OdGiWorldDraw& worldDraw, const OdGeMatrix3d& toWorld) const override {
     const geom_multitext text = decode(OdSmartPtr<OdDbMText>(const_cast<OdDbMText*>(&object)));
-    const double left = text.columns.size() > 1 ? 0.0 : span_of_lines(text).left;
+    const box_origin origin = box_origin_of(text);
     OdGiGeometry& geometry = worldDraw.geometry();
-    geometry.pushModelTransform(toWorld * OdGeMatrix3d::translation(OdGeVector3d(-left, 0.0, 0.0)));
+    geometry.pushModelTransform(toWorld * OdGeMatrix3d::translation(OdGeVector3d(-origin.x, -origin.y, 0.0)));
     mtext::draw(text, worldDraw, geometry, object.color());
     geometry.popModelTransform();
     return true;

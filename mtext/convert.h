@@ -19,6 +19,15 @@ format::string default_mtext_format(OdSmartPtr<OdDbMText> object);
 // The frame, columns and alignment of the object.
 convert_info mtext_convert_info(OdSmartPtr<OdDbMText> object);
 
+// Where the box an object's size describes starts in its laid-out text: the
+// left end of its lines (0 with columns) and the top of its tallest column,
+// which the vertical alignment within the frame may have moved.
+struct box_origin {
+  double x = 0.0;
+  double y = 0.0;
+};
+box_origin box_origin_of(const geom_multitext& text);
+
 // Makes the drawing layer size multiline text objects with this layout, so
 // that the drawing and the editor agree. Idempotent.
 void install_layout_provider();

@@ -6,6 +6,9 @@
 #include "platform/sdk/OdDbLayerTableRecord.h"
 #include "platform/sdk/OdDbSymbolTable.h"
 #include "platform/sdk/OdDbTextStyleTableRecord.h"
+#include "platform/sdk/OdGiRecorder.h"
+
+#include <array>
 
 namespace {
 
@@ -96,3 +99,32 @@ TEST(Decode, TextFieldReplacesTheContents) {
 }
 
 }  // namespace
+
+// Every attachment, with no frame height of its own: the text is drawn
+// inside the box the attachment places (a bottom one once drew a box-height
+// above it), and its lines start at the box's left edge.
+TEST(Draw, TheTextLiesInTheBoxItsAttachmentPlaces) {
+  install_layout_provider();
+  for (const auto attachment : {OdDbMText::kTopLeft, OdDbMText::kMiddleCenter, OdDbMText::kBottomRight}) {
+    drawing d;
+    const OdSmartPtr<OdDbMText> m = d.mtext(u"Abc\\PAbcdef", 2.5, 40.0);
+    m->setAttachment(attachment);
+    m->setLocation(OdGePoint3d(100.0, 50.0, 0.0));
+    std::array<OdGePoint3d, 4> box;
+    m->getBoundingPoints(box);
+    const double left = std::min(box[0].x, box[2].x), bottom = std::min(box[0].y, box[2].y);
+    const double top = std::max(box[0].y, box[2].y);
+    OdGiRecorder recorder;
+    recorder.draw(m.get());
+    double lowest = 1e9, highest = -1e9, leftmost = 1e9;
+    for (const od_gi_primitive& p : recorder.primitives()) {
+      if (!p.text) continue;
+      lowest = std::min(lowest, p.text->position.y);
+      highest = std::max(highest, p.text->position.y);
+      leftmost = std::min(leftmost, p.text->position.x);
+    }
+    EXPECT_GT(lowest, bottom) << attachment;
+    EXPECT_LT(highest + 2.5, top + 0.5) << attachment;
+    EXPECT_NEAR(leftmost, left, 0.5) << attachment;
+  }
+}
