@@ -10,6 +10,7 @@
 #include "mtext/format_queries.h"
 #include "platform/host/IApp.h"
 #include "platform/host/host_pickers.h"
+#include "platform/sdk/OdDbTextStyleTableRecord.h"
 #include "ui/editor_dialogs.h"
 #include "ui/toolbar_heights.h"
 
@@ -372,6 +373,24 @@ void CMTextEdit::chooseFont(const font_entry& font) {
   string_partial change;
   change.font = {font.name, font.pitch_family, font.charset, font.shx ? 1 : 0};
   changeCharacters(change);
+  refresh();
+}
+
+void CMTextEdit::chooseStyle(const OdDbTextStyleTableRecord& style) {
+  if (m_updating) return;
+  OdString typeface;
+  bool bold = false, italic = false;
+  int charset = 0, pitch = 0;
+  style.font(typeface, bold, italic, charset, pitch);
+  string_partial change;
+  if (!typeface.isEmpty()) {
+    change.font = {typeface, pitch, charset, 0};
+    change.bold = bold ? mtext::tri::on : mtext::tri::off;
+    change.italic = italic ? mtext::tri::on : mtext::tri::off;
+  } else if (!style.fileName().isEmpty()) {
+    change.font = {style.fileName(), 0, 0, 1};
+  }
+  if (change.font.kind != 2) changeCharacters(change);
   refresh();
 }
 

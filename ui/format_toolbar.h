@@ -31,6 +31,8 @@
 #include "ui/toolbar_profile.h"
 #include "ui/selection_formatting.h"
 
+class OdDbTextStyleTableRecord;
+
 namespace ui {
 
 struct toolbar_services {
@@ -97,6 +99,9 @@ public:
   // Values from the combos and edits; ignored while the toolbar writes them itself.
   void enterHeight(const OdString& text);
   void chooseFont(const font_entry& font);
+  // The selection takes the font of a text style of the drawing: its shape
+  // file, or its typeface with its bold, italic and character set.
+  void chooseStyle(const OdDbTextStyleTableRecord& style);
   void chooseColor(std::size_t entry);
   void enterOblique(double degrees);
   void enterWidth(double factor);

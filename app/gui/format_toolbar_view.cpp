@@ -72,6 +72,19 @@ QIcon swatch(ui::toolbar_color value) {
   return QIcon(pixmap);
 }
 
+// A text style of the drawing by its name; null when there is none.
+const OdDbTextStyleTableRecord* text_style_named(OdDbDatabase* database, const QString& name) {
+  if (!database) return nullptr;
+  const OdDbObjectPtr table = database->getTextStyleTableId().openObject();
+  const auto* styles = dynamic_cast<const OdDbSymbolTable*>(table.get());
+  if (!styles) return nullptr;
+  for (const OdDbObjectId& id : styles->recordIds()) {
+    const auto* style = dynamic_cast<const OdDbTextStyleTableRecord*>(id.peekObject());
+    if (style && to_q(style->getName()) == name) return style;
+  }
+  return nullptr;
+}
+
 // The drawing's text styles the combo lists: neither shape files nor dependent.
 QStringList style_names(OdDbDatabase* database) {
   QStringList names;
@@ -148,8 +161,13 @@ QWidget* format_toolbar_view::makeControl(const ui::control_row& row) {
         if (const auto* style = dynamic_cast<const OdDbTextStyleTableRecord*>(current.get()))
           combo->setCurrentText(to_q(style->getName()));
         combo->setMinimumContentsLength(8);
-        // Styles apply to the whole text, which this toolbar does not change.
-        combo->setEnabled(false);
+        connect(combo, &QComboBox::activated, this, [this, combo](int) {
+          IHostAppServices* services = hostCurrentServices();
+          OdDbDatabase* database = services ? services->currentDatabase() : nullptr;
+          if (const OdDbTextStyleTableRecord* style = text_style_named(database, combo->currentText()))
+            m_model.chooseStyle(*style);
+          backToDrawing();
+        });
       } else if (row.id == c::font) {
         m_font = combo;
         combo->setMinimumContentsLength(14);

@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "platform/host/host_memory_profile.h"
+#include "platform/sdk/OdDbTextStyleTableRecord.h"
 #include "tests/editor/edit_session.h"
 #include "ui/format_toolbar.h"
 
@@ -93,6 +94,19 @@ TEST(FormatToolbar, ColourComboAppliesEntriesAndCustomColours) {
   EXPECT_NE(content(s).find("\\c16744448;"), std::string::npos) << content(s);
   EXPECT_EQ(s.toolbar.colors()[custom].name.toUtf8(), "255,128,0");
   EXPECT_EQ(s.toolbar.colors().back().value, ui::custom_color_entry);
+}
+
+TEST(FormatToolbar, StyleComboGivesTheSelectionTheStylesFont) {
+  toolbar_session s(u"a[bc]d");
+  OdDbTextStyleTableRecordPtr serif = OdDbTextStyleTableRecord::createObject();
+  serif->setFont(u"Liberation Serif", true, false, 0, 18);
+  s.toolbar.chooseStyle(*serif);
+  EXPECT_EQ(content(s), "a{\\fLiberation Serif|b1|i0|c0|p18;bc}d");
+  OdDbTextStyleTableRecordPtr shape = OdDbTextStyleTableRecord::createObject();
+  shape->setFileName(u"txt.shx");
+  s.toolbar.chooseStyle(*shape);
+  EXPECT_EQ(content(s), "a{\\Ftxt|c0;bc}d");
+  EXPECT_EQ(s.undo_depth(), 2u);
 }
 
 TEST(FormatToolbar, HeightsAboveTheLeastAreAppliedAndKept) {
