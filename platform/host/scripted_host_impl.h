@@ -3,6 +3,8 @@
 // and scripted_prompts.cpp (answering prompts).
 #pragma once
 
+#include <utility>
+
 #include "platform/host/host_memory_profile.h"
 #include "platform/host/scripted_host.h"
 #include "platform/host/scripted_script.h"
@@ -72,6 +74,8 @@ struct scripted_host::impl final : IHostAppServices, IApp, IEvents, IHelpService
   int messageBox(const OdString& text, const OdString& helpTopic, int buttons) override;
   bool showHelp(const OdString& topic) override;
   int showDialog(host_dialog_model& dialog) override;
+  // The menu command the toolbar line being fed chose; 0 closes a menu.
+  int trackPopupMenu(const std::vector<host_menu_item>&) override { return std::exchange(menuChoice, 0); }
 
   // Running scripts (scripted_host.cpp).
   void runCommand(const script_line& line);
@@ -106,6 +110,7 @@ struct scripted_host::impl final : IHostAppServices, IApp, IEvents, IHelpService
   std::vector<OdDbObjectId> updated;
   std::vector<OdDbObjectId> pickfirst;
   std::vector<HostEdMessageFilter*> filters;
+  int menuChoice = 0;
   OdString posted;
   int bracketDepth = 0;
   OdGePoint3d lastPoint;

@@ -94,6 +94,7 @@ bool scripted_host::impl::feedMessages(const script_line& line, HostEdMessageFil
     return false;
   }
   say("  " + line.text);
+  menuChoice = line.menu_choice;
   for (const host_message& message : line.messages) {
     holdModifiers(message.modifiers);
     if (tracker) {
@@ -107,6 +108,7 @@ bool scripted_host::impl::feedMessages(const script_line& line, HostEdMessageFil
       if (filter->filterMessage(message)) break;
   }
   holdModifiers(0);  // the keys are let go at the end of the line
+  menuChoice = 0;
   return true;
 }
 

@@ -169,15 +169,24 @@ std::string read_mouse(const std::string& arguments, script_line& line) {
   return scriptedMouseToMessages(arguments, line.messages, error) ? std::string() : error;
 }
 
-// The button's click, as its WM_COMMAND.
+// A number up to 65535; -1 for anything else.
+int read_id(const std::string& text) {
+  if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return -1;
+  const int id = std::stoi(text);
+  return id > 0xFFFF ? -1 : id;
+}
+
+// The button's click, as its WM_COMMAND, and the menu command it chooses.
 std::string read_toolbar(const std::string& arguments, script_line& line) {
-  const std::size_t digits = arguments.find_first_not_of("0123456789");
-  if (arguments.empty() || digits != std::string::npos || arguments.size() > 5 || std::stoi(arguments) > 0xFFFF)
-    return "toolbar takes a button's id (a number up to 65535)";
+  const std::size_t colon = arguments.find(':');
+  const int button = read_id(arguments.substr(0, colon));
+  const int command = colon == std::string::npos ? 0 : read_id(arguments.substr(colon + 1));
+  if (button < 0 || command < 0) return "toolbar takes a button's id and maybe a menu command's (ID[:COMMAND], numbers up to 65535)";
   host_message click;
   click.message = kMsgCommand;
-  click.wParam = static_cast<std::uintptr_t>(std::stoi(arguments));
+  click.wParam = static_cast<std::uintptr_t>(button);
   line.messages.push_back(click);
+  line.menu_choice = command;
   return {};
 }
 

@@ -11,7 +11,8 @@
 //   answer yes|no|ok|cancel       a message box
 //   dialog [NAME] FIELD=VALUE ... ok|cancel     (VALUE may be "quoted")
 //   keys ...  /  mouse ...        window messages (scripted_input.h)
-//   toolbar ID                    a click on the editor's toolbar button ID (a WM_COMMAND)
+//   toolbar ID[:COMMAND]          a click on the editor's toolbar button ID (a WM_COMMAND);
+//                                 COMMAND is chosen from the menu the button opens
 //   snapshot FILE.svg             what the user sees now, as a picture
 //   clipboard "LINE" ...          puts the lines on the clipboard as plain text
 // Snapshot and clipboard lines answer no prompt: they run where they stand,
@@ -53,6 +54,7 @@ struct script_line {
   script_selection selection;
   script_dialog dialog;
   std::vector<host_message> messages;  // keys, mouse and toolbar
+  int menu_choice = 0;                 // toolbar: the command chosen from a popup menu
 };
 
 struct script_parse {

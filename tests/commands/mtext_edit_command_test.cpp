@@ -97,6 +97,14 @@ TEST_F(MTextEdit, ALeaderThatUnderlinesKeepsNoUnderlineCode) {
   }
 }
 
+// A script picks from the menu a toolbar button opens: 1.5x line spacing.
+TEST_F(MTextEdit, AToolbarLineChoosesFromTheButtonsMenu) {
+  OdDbMTextPtr m = d.mtext(u"old", OdGePoint3d(0.0, 0.0, 0.0));
+  ASSERT_TRUE(run("MTextEdit\nselect handles " + handle(m) + "\ntoolbar 1048:14802\nkeys Ctrl+Enter\n").ok())
+      << host.transcript();
+  EXPECT_EQ(m->contents().toUtf8(), "\\pxi0,l0,r0,b0,a0sm1.5;old");
+}
+
 TEST_F(MTextEdit, ATextIsEditedOnOneLine) {
   OdDbTextPtr t = d.text(u"line", OdGePoint3d(0.0, 0.0, 0.0));
   ASSERT_TRUE(run("MTextEdit\nselect all\nkeys End \"s\" Ctrl+Enter\n").ok()) << host.transcript();

@@ -64,7 +64,7 @@ TEST_F(ScriptedFlow, UnreadableScriptRunsNothing) {
       "test:7: unknown mouse action \"hover\" (move, down, up, click, dblclick, rclick)",
       "test:8: a command is one word; \"Two words\" is not a command or an answer",
       "test:9: needs a file name",
-      "test:10: toolbar takes a button's id (a number up to 65535)",
+      "test:10: toolbar takes a button's id and maybe a menu command's (ID[:COMMAND], numbers up to 65535)",
       "test:11: takes quoted lines: clipboard \"LINE\" ...",
   };
   EXPECT_EQ(outcome.errors, expected);
