@@ -161,6 +161,21 @@ mtext_creation_end createMTextByCorners(IHostAppServices& host, const OdDbMTextP
   return mtext_creation_end::cancelled;
 }
 
+namespace {
+
+// The exported creation entry points' end: true when the text was made;
+// `cancelled` tells a cancel from a text not made for another reason.
+bool created_by_corners(IHostAppServices& input, const OdDbMTextPtr& text, const mtext_creation& how, bool* cancelled,
+                        OdDbMTextPtr* made) {
+  const mtext_creation_end end = createMTextByCorners(input, text, how);
+  if (cancelled) *cancelled = end == mtext_creation_end::cancelled;
+  if (end != mtext_creation_end::created) return false;
+  if (made) *made = text;
+  return true;
+}
+
+}  // namespace
+
 bool newMTextAtt(OdDbDatabase* db, IHostAppServices* input, const OdDbObjectId& styleId, const double* width,
                  bool* cancelled, HostEdInputTracker* tracker, OdDbMTextPtr* made) {
   if (cancelled) *cancelled = false;
@@ -170,11 +185,7 @@ bool newMTextAtt(OdDbDatabase* db, IHostAppServices* input, const OdDbObjectId& 
   mtext_creation how;
   how.width = *width;
   how.tracker = tracker;
-  const mtext_creation_end end = createMTextByCorners(*input, text, how);
-  if (cancelled) *cancelled = end == mtext_creation_end::cancelled;
-  if (end != mtext_creation_end::created) return false;
-  if (made) *made = text;
-  return true;
+  return created_by_corners(*input, text, how, cancelled, made);
 }
 
 bool newMTextEmbedded(const OdDbMTextPtr& text, IHostAppServices* input, HostEdInputTracker* tracker,
@@ -189,11 +200,7 @@ bool newMTextEmbedded(const OdDbMTextPtr& text, IHostAppServices* input, HostEdI
   if (firstGiven) how.first = first;
   if (widthGiven && width) how.width = *width;
   how.tracker = tracker;
-  const mtext_creation_end end = createMTextByCorners(*input, text, how);
-  if (cancelled) *cancelled = end == mtext_creation_end::cancelled;
-  if (end != mtext_creation_end::created) return false;
-  if (made) *made = text;
-  return true;
+  return created_by_corners(*input, text, how, cancelled, made);
 }
 
 int CMTCreateCmd::execute() {
