@@ -15,6 +15,7 @@
 #include "app/gui/desktop_host.h"
 #include "app/gui/format_toolbar_view.h"
 #include "app/gui/main_window.h"
+#include "app/host_params.h"
 #include "platform/sdk/OdDbHandle.h"
 
 namespace cadtext {
@@ -89,6 +90,8 @@ int run_gui(gui_options o) {
   static char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
   gui::main_window window;
+  const HostParamNode params = program_params();
+  window.host().setParams(&params);
   const std::string drawing = o.drawing.empty() ? sample_drawing() : o.drawing;
   if (!drawing.empty() && !window.openDrawing(QString::fromStdString(drawing))) {
     // The reason is the command line's last line.

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "app/host_params.h"
 #include "platform/host/scripted_host.h"
 #include "platform/sdk/OdDxfFile.h"
 
@@ -51,7 +52,9 @@ drawing_outcome run_drawing(const std::string& input, const std::string& output,
   }
   scripted_outcome ran;
   {
+    const HostParamNode params = program_params();
     scripted_host host(database.get(), OdString::fromUtf8(input));
+    host.setParams(&params);
     host.setSkipAnswersOfEndedCommands(script.skip_answers_of_ended_commands);
     ran = host.run(script.text, script.source);
     outcome.transcript = host.transcript();

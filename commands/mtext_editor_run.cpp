@@ -138,6 +138,16 @@ int run_input(IHostAppServices& host, editor::smart_edit& edit, command_edit_hos
   }
 }
 
+// The alphabets of lettered lists: the host's "NamedListAlphabet"
+// parameters, else English alone.
+mtext::marks::letters_dictionary host_alphabets() {
+  IApp* app = hostApp();
+  const IParam* params = app ? app->params() : nullptr;
+  mtext::marks::letters_dictionary alphabets =
+      mtext::marks::letters_dictionary::from_iparam(params ? params->child("NamedListAlphabet") : nullptr);
+  return alphabets.alphabets.empty() ? mtext::marks::letters_dictionary::english() : alphabets;
+}
+
 bool saves(int result) { return result == kEditAccepted || result == kEditSavedOnCancel; }
 
 }  // namespace
@@ -146,6 +156,7 @@ int run_mtext_editor(IHostAppServices& host, const OdDbMTextPtr& text, const edi
   if (request.frame) place_in_frame(*text, *request.frame);
   command_edit_host edit_host(host);
   editor::smart_edit edit(edit_host, windowing());
+  edit.setAlphabets(host_alphabets());
   edit.setUp(text);
   int result = kEditCancelled;
   {

@@ -37,6 +37,7 @@ void smart_edit::setUp(const OdDbTextPtr& text) {
 
 void smart_edit::setUp(ExMTextEditablePtr entity, bool single_line) {
   m_entity = std::move(entity);
+  if (m_alphabets) m_entity->setDictionary(*m_alphabets);
   m_paragraphMode = !single_line;
   m_transform = m_entity->planeToWorld();
   m_entity->setListeners(nullptr, this);

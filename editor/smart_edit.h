@@ -71,6 +71,9 @@ public:
   void setUp(const OdDbTextPtr& text);
   // For an entity made elsewhere (tests, scripts): paragraph mode unless `single_line`.
   void setUp(ExMTextEditablePtr entity, bool single_line);
+  // The alphabets lettered lists are recognised and numbered with, given
+  // before setUp (English alone when none are given).
+  void setAlphabets(mtext::marks::letters_dictionary alphabets) { m_alphabets = std::move(alphabets); }
 
   void setToolbarWindow(win::window_id window) { m_toolbar = window; }
   // The toolbar's listener, told after every operation (before the editor),
@@ -155,6 +158,7 @@ private:
   OdDbMTextPtr m_mtext;
   OdDbTextPtr m_text;
   bool m_paragraphMode = true;
+  std::optional<mtext::marks::letters_dictionary> m_alphabets;
   win::window_id m_toolbar = win::window_id::none;
   win::window_id m_captureWindow = win::window_id::none;
   OdSmartPtr<text_frame> m_controls;

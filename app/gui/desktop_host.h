@@ -84,7 +84,9 @@ public:
   IEvents* events() override { return this; }
   IHelpService* helpService() override { return this; }
   IHostDialogs* dialogs() override { return this; }
-  const IParam* params() override { return nullptr; }
+  const IParam* params() override { return m_params; }
+  // The parameter tree the host offers (not owned; null for none).
+  void setParams(const IParam* params) { m_params = params; }
   qt_win_system* winSystem() override { return &m_windowing; }
   int messageBox(const OdString& text, const OdString& helpTopic, int buttons) override;
   bool showHelp(const OdString& topic) override;
@@ -101,6 +103,7 @@ signals:
   void commandEnded(const QString& name, int result);
 
 private:
+  const IParam* m_params = nullptr;
   enum class waiting { nothing, point, string, selection };
   struct wait_state;
 
