@@ -3,8 +3,6 @@
 #include "describe.h"
 #include "mtext/convert.h"
 #include "mtext/serialize.h"
-#include "platform/sdk/OdDbLayerTableRecord.h"
-#include "platform/sdk/OdDbSymbolTable.h"
 
 namespace {
 
@@ -23,12 +21,6 @@ struct drawing {
     return m;
   }
 };
-
-TEST(Decode, NullObjectGivesAnEmptyText) {
-  const geom_multitext text = decode(OdSmartPtr<OdDbMText>());
-  EXPECT_TRUE(text.parts.empty());
-  EXPECT_TRUE(text.lines.empty());
-}
 
 TEST(ConvertInfo, ColumnKinds) {
   drawing d;
@@ -60,14 +52,6 @@ TEST(ConvertInfo, TextHeightZeroBecomesTheDefault) {
   auto m = d.mtext(u"x");
   m->setTextHeight(1e-11);  // as good as zero; the object refuses zero itself
   EXPECT_DOUBLE_EQ(mtext_convert_info(m).text_height, 2.5);
-}
-
-TEST(DefaultFormat, AStyleThatIsNoTextStyleIsRefused) {
-  drawing d;
-  auto m = d.mtext(u"x");
-  m->setTextStyle(d.database->getLayerZeroId());
-  EXPECT_THROW(default_mtext_format(m), OdError_NotThatKindOfClass);
-  EXPECT_THROW(decode(m), OdError_NotThatKindOfClass);
 }
 
 TEST(Decode, TextFieldReplacesTheContents) {
