@@ -262,19 +262,4 @@ INSTANTIATE_TEST_SUITE_P(FormatQueries, CurrentParagraphFormat,
                                            paragraph_mark_case{2, 3, 2.0},
                                            paragraph_mark_case{0, 3, 0.0}));  // spans two paragraphs
 
-// --- marks and positions outside the text ---------------------------------------
-
-TEST_F(ListText, MarksBeyondTheTextAreRefused) {
-  const std::string message = "geom_multitext::verify_mark: mark doesn't belong to multitext";
-  const position past = g.size() + 1;
-  const std::vector<marks::selection> outside{{past, past}, {0, past}, {past, 0}};
-  for (const marks::selection& m : outside) {
-    EXPECT_EQ(error_of([&] { format::current_format(g, default_format, m); }), message);
-    EXPECT_EQ(error_of([&] { format::current_paragraph_format(g, m); }), message);
-    EXPECT_EQ(error_of([&] { format::insertion_format(g, default_format, m); }), message);
-  }
-  const marks::selection at_end(g.size(), g.size());
-  EXPECT_EQ(error_of([&] { format::current_format(g, default_format, at_end); }), "no error");
-}
-
 }  // namespace

@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "describe.h"
-#include "mtext/ensure.h"
 #include "mtext/layout.h"
 #include "mtext/lists.h"
 #include "mtext/serialize.h"
@@ -192,20 +191,6 @@ TEST(Lists, ClearingLeavesAPlainParagraph) {
   clear_numbering(text, *items(text)[0], text.paragraph);
   EXPECT_EQ(mtext_test::utf8(serialize_raw(flatten(text), false)), "word");
   EXPECT_TRUE(text.paragraph.tabs.empty());
-}
-
-TEST(Lists, Failures) {
-  EXPECT_THROW(marks::numbering(0, 1, {}), std::invalid_argument);
-  try {
-    number_counter(0).index_of(marks::numbering_lower, 0);
-    ADD_FAILURE() << "no error";
-  } catch (const ensure_error& error) {
-    EXPECT_STREQ(error.what(), "ensure 'ret < value.size()' fails: number_counter::index_of: too big index");
-  }
-  EXPECT_EQ(number_counter(1).index_of(marks::numbering_upper, 0), 3u);
-  geom_multitext text = laid_out(u"1.\tx");
-  marks::numbering beyond(0, 9, {{1, 0, 0}});
-  EXPECT_THROW(update_numbering(text, beyond, fixed_finder(), english()), std::invalid_argument);
 }
 
 const marks::letters_dictionary& shipped() {

@@ -156,17 +156,6 @@ TEST(GiRecorder, AThrowingDrawableLeavesTheRecorderAsItWas) {
   EXPECT_TRUE(recorder.getModelToWorldTransform().isEqualTo(OdGeMatrix3d::kIdentity));
 }
 
-TEST(GiRecorder, BadVertexListsAreRefused) {
-  OdGiRecorder recorder;
-  const OdGePoint3d one[] = {{1, 2, 3}};
-  EXPECT_THROW(recorder.polyline(-1, one), OdError);
-  EXPECT_THROW(recorder.polygon(3, nullptr), OdError);
-  recorder.polyline(0, nullptr);
-  EXPECT_TRUE(recorder.primitives().empty());
-  EXPECT_THROW(recorder.setColor(300), OdError);
-  EXPECT_THROW(recorder.setView({{}, OdGeVector3d::kYAxis, OdGeVector3d::kYAxis, 1.0}), OdError);
-}
-
 TEST(GiRecorder, WorldToEyeFollowsTheView) {
   OdGiRecorder recorder;
   EXPECT_TRUE(recorder.getWorldToEyeTransform().isEqualTo(OdGeMatrix3d::kIdentity));
