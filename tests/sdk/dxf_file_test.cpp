@@ -53,6 +53,14 @@ TEST_P(RealDrawingRoundTrip, WritesBackEveryByteUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(SharedDrawings, RealDrawingRoundTrip, ::testing::ValuesIn(ascii_drawings()), test_name);
 
+TEST(DxfFile, TheSharedFolderHoldsDrawingsOfBothLineEnds) {
+  // The round trip above is only worth its name if LF and CRLF files are both in it.
+  int crlf = 0, lf = 0;
+  for (const std::string& path : ascii_drawings()) (read_bytes(path).find("\r\n") != std::string::npos ? crlf : lf)++;
+  EXPECT_GT(crlf, 0);
+  EXPECT_GT(lf, 0);
+}
+
 // A small drawing with one TEXT, in lines; `with` and `without` number them from 1.
 const std::vector<std::string> kSmall = {"  0", "SECTION", "  2", "ENTITIES", "  0",     "TEXT", "  8", "0",
                                          " 10", "1.0",     " 20", "2.0",      " 30",    "0.0",  " 40", "2.5",

@@ -1,7 +1,7 @@
 // MTEXT columns saved before R2018 live in one record per column: the first
-// column's object holds the whole text (dxf_object_read_test.cpp), the later
-// records stay tags, and once the object is written with new contents they
-// are dropped while another MTEXT's column records stay.
+// column's object holds the whole text, the later records stay tags, and
+// once the object is written with new contents they are dropped while
+// another MTEXT's column records stay.
 #include <gtest/gtest.h>
 
 #include "platform/sdk/OdDbMText.h"
@@ -25,6 +25,19 @@ std::vector<OdDbObjectId> mtexts_of(const OdDbDatabase& db) {
 bool has_record(const std::string& bytes, const std::string& handle) {
   return bytes.find("\n  5\n" + handle + "\n") != std::string::npos ||
          bytes.find("\r\n  5\r\n" + handle + "\r\n") != std::string::npos;
+}
+
+TEST(DxfLinkedColumns, LaterColumnsBelongToTheFirstColumnsObject) {
+  OdDbDatabasePtr db = odDxfReadFile(kColumns);
+  const std::vector<OdDbObjectId> ids = mtexts_of(*db);
+  ASSERT_EQ(ids.size(), 3u);  // nine MTEXT records: three texts of three columns
+  OdDbMText* first = static_cast<OdDbMText*>(ids[0].peekObject());
+  EXPECT_EQ(first->getColumnCount(), 3);
+  // The second and third columns' text follows the first's after column breaks.
+  const std::u16string& text = first->contents().str();
+  int breaks = 0;
+  for (std::size_t at = text.find(u"\\N"); at != std::u16string::npos; at = text.find(u"\\N", at + 2)) ++breaks;
+  EXPECT_GE(breaks, 2);
 }
 
 TEST(DxfLinkedColumns, AnEditedTextDropsOnlyItsOwnColumnRecords) {
