@@ -382,17 +382,6 @@ void clear_numbering(geom_multitext& text, marks::numbering& item, format::parag
   unhang(paragraph);
 }
 
-void clean_numbering_format(geom_multitext& text, const marks::numbering& item) {
-  text.verify_mark(item);
-  for (position i = item.begin; i < item.end; ++i) {
-    format::string& f = text.parts[i].part().format;
-    format::apply_to(f, no_lines());
-    const geom_part& p = text.parts[i];
-    if (p.type() == string_type && part_cast<string>(p.part()).text == std::u16string(1, bullet))
-      format::apply_to(f, symbol_font());
-  }
-}
-
 namespace marks {
 void update_numberings(mark_vector& marks, const letters_dictionary& dictionary) {
   renumbering(dictionary).run(marks);

@@ -54,8 +54,6 @@ void indent_numbering(geom_multitext& text, marks::numbering& item, format::para
                       const string_size_finder& finder, bool deeper, const marks::letters_dictionary& dictionary);
 // Turns an item back into a plain paragraph.
 void clear_numbering(geom_multitext& text, marks::numbering& item, format::paragraph& paragraph);
-// No underline or overline on a prefix; a bullet in the Symbol font.
-void clean_numbering_format(geom_multitext& text, const marks::numbering& item);
 
 namespace marks {
 // Renumbers the numbering marks in vector order.

@@ -1,3 +1,5 @@
+// The control tree: its lookups and its drawing. Hit testing, layout and
+// the pixel size are tested through the gadgets a user drags (ruler_test.cpp).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -61,6 +63,24 @@ TEST(MicuiDraw, ATreeDrawsWithinItsExtentsAndAsSvg) {
   // The turned sizer sticks out.
   EXPECT_NEAR(want.maxPoint().x, 55 + 10 * std::cos(std::numbers::pi / 6), 1e-9);
   std::ofstream(std::filesystem::temp_directory_path() / "micui-controls.svg") << od_gi_svg_document(drawn, {.margin = 0.05, .width_px = 480});
+}
+
+TEST(MicuiTree, FindGoesDepthFirstButPrefersADirectChild) {
+  auto root = create_control<control>(u"root");
+  auto a = create_child<control>(*root, u"a");
+  auto x1 = create_child<control>(*create_child<control>(*a, u"b"), u"x");
+  auto y_deep = create_child<control>(*a, u"y");
+  auto y1 = create_child<control>(*root, u"y");
+  auto x2 = create_child<control>(*y1, u"x");
+  const struct { control* from; const char16_t* name; control* found; control* direct; } rows[] = {
+      {root.get(), u"x", x1.get(), nullptr}, {root.get(), u"y", y1.get(), y1.get()},
+      {a.get(), u"y", y_deep.get(), y_deep.get()}, {y1.get(), u"x", x2.get(), x2.get()},
+      {root.get(), u"none", nullptr, nullptr},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(r.from->find(r.name), r.found) << OdString(r.name).toUtf8();
+    EXPECT_EQ(r.from->child(r.name), r.direct) << OdString(r.name).toUtf8();
+  }
 }
 
 }  // namespace

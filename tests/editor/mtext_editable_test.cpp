@@ -9,17 +9,12 @@
 
 namespace {
 
-TEST(MTextEditable, RegistersOnceWithItsFilingProperties) {
+TEST(MTextEditable, RegistersOnce) {
   odrxUnregisterClass(u"ExMTextEditable");
   ASSERT_EQ(registerMTextEditable(), eOk);
   EXPECT_EQ(registerMTextEditable(), eDuplicateClassName);
   const OdRxClass* cls = odrxFindClass(u"ExMTextEditable");
   ASSERT_EQ(cls, ExMTextEditable::desc());
-  EXPECT_EQ(cls->dxfName(), OdString(u"EXMTEXTEDITABLE"));
-  EXPECT_EQ(cls->appName(), OdString(u"MTextEdit|Description: edit-dialog"));
-  EXPECT_EQ(cls->dwgVersion(), 23);
-  EXPECT_EQ(cls->maintenanceVersion(), 0);
-  EXPECT_EQ(cls->proxyFlags(), 3071);
   EXPECT_TRUE(cls->isDerivedFrom(OdDbEntity::desc()));
   EXPECT_TRUE(ExMTextEditablePtr(odrxCreateObject(u"ExMTextEditable")).get());
 }

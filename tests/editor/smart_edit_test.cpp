@@ -52,8 +52,34 @@ INSTANTIATE_TEST_SUITE_P(
         typing_case{u"1.|", "Tab \"x\"", u"<1.\t>x|", 1},
         typing_case{u"a|", "Ctrl+Enter", u"a|", 1},
         typing_case{u"a|", "Shift+Enter \"b\"", u"a\nb|", 1},
-        typing_case{u"ab|", "Ctrl+Z Ctrl+Y", u"ab|", 0},
         typing_case{u"a b|", "Ctrl+Backspace", u"a |", 1}));
+
+// Caret moves take no undo step; they step over fields and list labels as over one character.
+INSTANTIATE_TEST_SUITE_P(
+    CaretMotion, Typing,
+    ::testing::Values(
+        typing_case{u"a[bc]d", "Left", u"a|bcd", 0}, typing_case{u"a[bc]d", "Right", u"abc|d", 0},
+        typing_case{u"a[bc]d", "Shift+Left", u"a[b]cd", 0}, typing_case{u"a[|bc]d", "Shift+Left", u"[|abc]d", 0},
+        typing_case{u"a|b|c", "Left Left", u"|abc", 0}, typing_case{u"abc|", "Right", u"abc|", 0},
+        typing_case{u"a|%<\\AcVar Date>%b", "Right", u"a%<\\AcVar Date>%|b", 0},
+        typing_case{u"x|\\P<1.\t>ab", "Right", u"x\\P<1.\t>|ab", 0},
+        typing_case{u"x\\P<1.\t>|ab", "Left", u"x|\\P<1.\t>ab", 0},
+        typing_case{u"<1.\t>|ab", "Left", u"<1.\t>|ab", 0},
+        // By word.
+        typing_case{u"ab cd|", "Ctrl+Left", u"ab |cd", 0}, typing_case{u"|ab cd", "Ctrl+Right Ctrl+Right", u"ab cd|", 0},
+        typing_case{u"|ab cd", "Ctrl+Shift+Right", u"[ab] cd", 0},
+        typing_case{u"ab %<\\AcVar Date>%| cd", "Ctrl+Left", u"ab |%<\\AcVar Date>% cd", 0},
+        typing_case{u"ab\\P<1.\t>|cd", "Ctrl+Left", u"|ab\\P<1.\t>cd", 0},
+        // By line, at the caret's x; Ctrl adds a caret.
+        typing_case{u"ab|c\\Pde\\Pfghij", "Down", u"abc\\Pde|\\Pfghij", 0},
+        typing_case{u"a|bc\\Pde", "Shift+Down", u"a[bc\\Pd]e", 0},
+        typing_case{u"a|bc\\Pde\\Pfg", "Ctrl+Down", u"a|bc\\Pd|e\\Pfg", 0},
+        typing_case{u"x\\P<1.\t>ab\\Pc|d", "Up", u"x\\P<1.\t>|ab\\Pcd", 0},
+        // Line and text edges.
+        typing_case{u"ab|c\\Pde", "End", u"abc|\\Pde", 0}, typing_case{u"abc\\Pd|e", "Home", u"abc\\P|de", 0},
+        typing_case{u"x\\P<1.\t>ab|c", "Home", u"x\\P<1.\t>|abc", 0},
+        typing_case{u"a|b\\Pc", "PageUp", u"|ab\\Pc", 0},
+        typing_case{u"a|b\\Pc", "Shift+PageDown", u"a[b\\Pc]", 0}));
 
 TEST(Editor, UndoAndRedoWalkTheStepsBackAndForth) {
   edit_session s(u"|");
@@ -170,6 +196,24 @@ TEST(Editor, PasteKeepsFormatsOrTakesPlainLines) {
   edit_session lines(u"|", false, &board);
   lines.keys("Ctrl+V");
   EXPECT_EQ(mtext_test::utf8(lines.seen()), "one\\Ptwo\\Pthree|");
+  // Every selection is copied, joined; a paste replaces every selection and numbers list items.
+  edit_session two(u"[a\\P]b[c]", false, &board);
+  two.keys("Ctrl+C");
+  board.open(win::window_id::none);
+  EXPECT_EQ(board.getData(win::CF_UNICODETEXT), u"a\r\nc");
+  board.empty();
+  board.setData(win::CF_UNICODETEXT, u"X");
+  board.close();
+  edit_session carets(u"a|b|c", false, &board);
+  carets.keys("Ctrl+V");
+  EXPECT_EQ(mtext_test::utf8(carets.seen()), "aX|bX|c");
+  board.open(win::window_id::none);
+  board.empty();
+  board.setData(win::CF_UNICODETEXT, u"b\n5.\tc\n");
+  board.close();
+  edit_session items(u"1.\ta|", false, &board);
+  items.keys("Ctrl+V");
+  EXPECT_EQ(mtext_test::utf8(items.seen()), "<1.\t>ab\\P<2.\t>c\\P|");
 }
 
 TEST(Editor, CaretBlinksByTheTimerOnlyOnceDrawn) {

@@ -142,15 +142,6 @@ INSTANTIATE_TEST_SUITE_P(Contents, Snapshot,
                                   edits[std::get<1>(info.param)].name;
                          });
 
-TEST(Snapshot, RefusesAChangeOfSizeTheSpanDoesNotRecord) {
-  geom_multitext text = laid_out(u"abc");
-  editor::snapshot_tables tables;
-  const editor::text_snapshot first = editor::take_snapshot(tables, text);
-  text.insert(0, typed(u"x"));
-  EXPECT_THROW(editor::take_snapshot(tables, text, first, change_span{}), std::invalid_argument);
-  EXPECT_THROW(editor::take_snapshot(tables, text, first, change_span{5, text.size()}), std::invalid_argument);
-}
-
 TEST(Snapshot, RandomEditsRestoreInReverseByteForByte) {
   std::mt19937 random(20240611);
   const auto below = [&](std::uint32_t n) { return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(random); };

@@ -6,17 +6,6 @@
 
 namespace {
 
-TEST(Keywords, MalformedListsStillRead) {
-  EXPECT_TRUE(hostParseKeywords(u"").empty());
-  EXPECT_TRUE(hostParseKeywords(u"*S _").empty());  // an alias of nothing is dropped
-  const host_keyword_list open = hostParseKeywords(u"\"Never closed");
-  ASSERT_EQ(open.keywords.size(), 1u);
-  EXPECT_EQ(open.keywords[0].local, OdString(u"Never closed"));
-  // A short global list leaves the rest global = local.
-  const host_keyword_list shortGlobal = hostParseKeywords(u"A B _ X");
-  EXPECT_EQ(shortGlobal.keywords[1].global, OdString(u"B"));
-}
-
 struct match_case {
   const char16_t* typed;
   int expected;  // -1: no match

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 #include "platform/host/HostParamJson.h"
@@ -74,26 +73,12 @@ TEST_F(ParamFile, ObjectsAreNodesAndMembersAreValues) {
   EXPECT_EQ(alphabets->child("deu")->value("upper", "?"), "ÄÖÜ");
 }
 
-TEST_F(ParamFile, EmptyObjectFileHasNothing) {
-  const HostParamNode tree = loadParamTree(write("empty.json", "{}"));
-  EXPECT_TRUE(tree.childNames().empty());
-  EXPECT_EQ(tree.value("any", "fallback"), "fallback");
-}
-
 TEST_F(ParamFile, DuplicateObjectsMerge) {
   const HostParamNode tree = loadParamTree(
       write("dup.json", R"({"a": {"x": "1"}, "b": {"y": "2"}, "a": {"z": "3"}})"));
   EXPECT_EQ(tree.childNames(), (names{"a", "b"}));
   EXPECT_EQ(tree.child("a")->value("x", ""), "1");
   EXPECT_EQ(tree.child("a")->value("z", ""), "3");
-}
-
-TEST(ParamStream, ReadsFromAStream) {
-  std::istringstream text(R"({"a": {"b": {"c": "deep"}}})");
-  const HostParamNode tree = readParamTree(text, "inline");
-  const IParam* b = tree.child("a") ? tree.child("a")->child("b") : nullptr;
-  ASSERT_NE(b, nullptr);
-  EXPECT_EQ(b->value("c", ""), "deep");
 }
 
 // Each error names the file, and says what is wrong with it.

@@ -6,10 +6,8 @@
 #include <string>
 
 #include <boost/property_tree/exceptions.hpp>
-#include <boost/property_tree/json_parser.hpp>
 
 #include "mtext/letters_dictionary.h"
-#include "platform/host/HostParamJson.h"
 #include "platform/host/HostParamNode.h"
 #include "platform/sdk/OdString.h"
 
@@ -39,62 +37,32 @@ std::string read_file(const std::string& path) {
   return text.str();
 }
 
-// --- from_json ---------------------------------------------------------------
-
-TEST(LettersDictionaryJson, KeepsDocumentOrderAndEmptyObjectsAreEmpty) {
+TEST(LettersDictionaryJson, KeepsDocumentOrderAndDecodesUtf8AndEscapes) {
   const auto read = letters_dictionary::from_json(
-      R"({"zz": {"name": "Z", "lower": "z", "upper": "Z"},
-          "aa": {"name": "A", "lower": "a", "upper": "A"}})");
-  EXPECT_EQ(codes(read), (std::vector<std::u16string>{u"zz", u"aa"}));
-  expect_same(read.alphabets[1], alphabet{u"aa", u"A", u"a", u"A"});
+      "{\"zz\": {\"name\": \"Z\", \"lower\": \"z\", \"upper\": \"Z\"},"
+      " \"r\\u00fcs\": {\"name\": \"Русский\", \"lower\": \"абв\", \"upper\": \"\\u0410\\u0411\\u0412\"}}");
+  EXPECT_EQ(codes(read), (std::vector<std::u16string>{u"zz", u"rüs"}));
+  expect_same(read.alphabets[1], alphabet{u"rüs", u"Русский", u"абв", u"АБВ"});
   EXPECT_TRUE(letters_dictionary::from_json("  { }\n").alphabets.empty());
 }
 
-TEST(LettersDictionaryJson, DecodesUtf8AndEscapes) {
-  const auto read = letters_dictionary::from_json(
-      "{\"r\\u00fcs\": {\"name\": \"Русский\", \"lower\": \"абв\", \"upper\": \"\\u0410\\u0411\\u0412\"}}");
-  ASSERT_EQ(read.alphabets.size(), 1u);
-  EXPECT_EQ(read.alphabets[0].code, u"rüs");
-  EXPECT_EQ(read.alphabets[0].name, u"Русский");
-  EXPECT_EQ(read.alphabets[0].lower, u"абв");
-  EXPECT_EQ(read.alphabets[0].upper, u"АБВ");
-}
-
-class MissingMember : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(MissingMember, FailsWithNoSuchNode) {
-  const std::string json = GetParam();
+// A later entry's gap fails the whole read with the tree's own error.
+TEST(LettersDictionaryJson, AMissingMemberFailsWithNoSuchNode) {
   try {
-    letters_dictionary::from_json(json);
-    FAIL() << "no error for " << json;
+    letters_dictionary::from_json(R"({"a": {"name": "A", "lower": "a", "upper": "A"}, "b": {"name": "B", "upper": "B"}})");
+    FAIL() << "no error";
   } catch (const boost::property_tree::ptree_bad_path& error) {
     EXPECT_NE(std::string(error.what()).find("No such node"), std::string::npos) << error.what();
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LettersDictionaryJson, MissingMember,
-    ::testing::Values(R"({"eng": {"name": "English", "upper": "AB"}})",
-                      R"({"eng": {"name": "English", "lower": "ab"}})",
-                      R"({"eng": {"lower": "ab", "upper": "AB"}})",
-                      // a later entry's gap fails the whole read
-                      R"({"a": {"name": "A", "lower": "a", "upper": "A"}, "b": {"name": "B"}})"));
-
-TEST(LettersDictionaryJson, SyntaxErrorsReachTheCallerUnchanged) {
-  EXPECT_THROW(letters_dictionary::from_json(R"({"eng" {}})"), boost::property_tree::json_parser_error);
-}
-
 // --- from_iparam -------------------------------------------------------------
 
-TEST(LettersDictionaryIParam, NullNodeOrNodeWithoutChildrenGivesEmptyDictionary) {
-  EXPECT_TRUE(letters_dictionary::from_iparam(nullptr).alphabets.empty());
-  HostParamNode node;
-  node.setValue("lower", "abc");  // a value of the node itself is no alphabet
-  EXPECT_TRUE(letters_dictionary::from_iparam(&node).alphabets.empty());
-}
-
+// Unlike JSON, a tree entry without a member reads it as empty.
 TEST(LettersDictionaryIParam, ReadsChildrenInOrderWithEmptyDefaults) {
+  EXPECT_TRUE(letters_dictionary::from_iparam(nullptr).alphabets.empty());
   HostParamNode root;
+  root.setValue("lower", "abc");  // a value of the node itself is no alphabet
   HostParamNode& greek = root.addChild("ell");
   greek.setValue("name", "Greek");
   greek.setValue("lower", "αβγ");
@@ -111,17 +79,6 @@ TEST(LettersDictionaryIParam, ReadsChildrenInOrderWithEmptyDefaults) {
   expect_same(read.alphabets[2], alphabet{u"bare", u"", u"", u""});
 }
 
-TEST(LettersDictionaryIParam, EntryWithoutLowerThatJsonRejects) {
-  const std::string json = R"({"eng": {"name": "English", "upper": "AB"}})";
-  EXPECT_THROW(letters_dictionary::from_json(json), boost::property_tree::ptree_bad_path);
-
-  std::istringstream text(json);
-  const HostParamNode tree = readParamTree(text, "inline");
-  const auto read = letters_dictionary::from_iparam(&tree);
-  ASSERT_EQ(read.alphabets.size(), 1u);
-  expect_same(read.alphabets[0], alphabet{u"eng", u"English", u"", u"AB"});
-}
-
 // --- the shipped file ----------------------------------------------------------
 
 class ShippedAlphabets : public ::testing::Test {
@@ -136,20 +93,6 @@ protected:
 
 letters_dictionary ShippedAlphabets::shipped;
 
-// The languages in order, English first as the built-in, each with the
-// count of letters its alphabet lists (the Czech "ch" is two characters and
-// cannot be one letter here: 42 - 1).
-TEST_F(ShippedAlphabets, LanguagesInOrderWithTheirLetterCounts) {
-  const std::pair<std::u16string, std::size_t> expected[] = {{u"eng", 26}, {u"rus", 33}, {u"ell", 24}, {u"deu", 30},
-                                                             {u"pol", 32}, {u"ces", 41}, {u"spa", 27}, {u"swe", 29}};
-  ASSERT_EQ(shipped.alphabets.size(), std::size(expected));
-  for (std::size_t i = 0; i < std::size(expected); ++i) {
-    EXPECT_EQ(shipped.alphabets[i].code, expected[i].first);
-    EXPECT_EQ(shipped.alphabets[i].lower.size(), expected[i].second) << odUtf16ToUtf8(expected[i].first);
-  }
-  expect_same(shipped.alphabets[0], letters_dictionary::english().alphabets[0]);
-}
-
 TEST_F(ShippedAlphabets, EveryAlphabetIsWellFormed) {
   for (const alphabet& a : shipped.alphabets) {
     SCOPED_TRACE(odUtf16ToUtf8(a.code));
@@ -163,14 +106,6 @@ TEST_F(ShippedAlphabets, EveryAlphabetIsWellFormed) {
     for (char16_t c : a.lower) EXPECT_EQ(upper.count(c), 0u) << "letter in both cases: " << int(c);
     for (char16_t c : a.lower + a.upper) EXPECT_NE(c, u'\uFFFD') << "malformed UTF-8";
   }
-}
-
-TEST_F(ShippedAlphabets, ReadsTheSameThroughTheParameterTree) {
-  const HostParamNode tree = loadParamTree(shipped_path());
-  const auto through_tree = letters_dictionary::from_iparam(&tree);
-  ASSERT_EQ(through_tree.alphabets.size(), shipped.alphabets.size());
-  for (size_t i = 0; i < shipped.alphabets.size(); ++i)
-    expect_same(through_tree.alphabets[i], shipped.alphabets[i]);
 }
 
 }  // namespace

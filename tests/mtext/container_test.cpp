@@ -80,13 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
                       erase_case{4, 7, 2, 3, 2, 4},   // overlapping its begin
                       erase_case{6, 8, 1, 2, 4, 6})); // after it: moves
 
-TEST(Container, EraseToTheEndEmptiesTheText) {
-  geom_multitext text = chars(u"abc");
-  text.erase(0, to_the_end, true);
-  EXPECT_TRUE(text.parts.empty());
-  EXPECT_TRUE(text.snapshot.empty());
-}
-
 TEST(Container, BadPositionsAreRefusedWithTheirMessages) {
   geom_multitext text = chars(u"abc");
   text.marks.push_back(new marks::selection(1, 1));

@@ -28,12 +28,6 @@ struct drawing {
   }
 };
 
-TEST(Decode, NullObjectGivesAnEmptyText) {
-  const geom_multitext text = decode(OdSmartPtr<OdDbMText>());
-  EXPECT_TRUE(text.parts.empty());
-  EXPECT_TRUE(text.lines.empty());
-}
-
 TEST(ConvertInfo, ColumnKinds) {
   drawing d;
   auto m = d.mtext(u"x");
@@ -77,14 +71,6 @@ TEST(DefaultFormat, NoStyleMeansTheDrawingsStandardStyle) {
   EXPECT_EQ(style.styleName().toUtf8(), "Standard");
   EXPECT_EQ(format::font_of(style).name.str().toUtf8(), drawn);
   EXPECT_FALSE(drawn.empty());
-}
-
-TEST(DefaultFormat, AStyleThatIsNoTextStyleIsRefused) {
-  drawing d;
-  auto m = d.mtext(u"x");
-  m->setTextStyle(d.database->getLayerZeroId());
-  EXPECT_THROW(default_mtext_format(m), OdError_NotThatKindOfClass);
-  EXPECT_THROW(decode(m), OdError_NotThatKindOfClass);
 }
 
 TEST(Decode, TextFieldReplacesTheContents) {

@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "describe.h"
-#include "mtext/ensure.h"
 #include "mtext/layout.h"
 #include "mtext/lists.h"
 #include "mtext/serialize.h"
@@ -105,30 +104,27 @@ TEST(Lists, MarkingFindsItemsAtParagraphStartsWithTheirLevel) {
   EXPECT_FALSE(found[0]->open_begin);
 }
 
-std::vector<std::string> renumbered(const std::u16string& content) {
+std::vector<std::string> renumbered(const std::u16string& content, const marks::letters_dictionary& d = english()) {
   geom_multitext text = laid_out(content);
-  mark_numberings(text, english());
-  marks::update_numberings(text.marks, english());
+  mark_numberings(text, d);
+  marks::update_numberings(text.marks, d);
   std::vector<std::string> out;
-  for (marks::numbering* item : items(text)) out.push_back(written(*item));
+  for (marks::numbering* item : items(text)) out.push_back(written(*item, d));
   return out;
 }
 
 using strings = std::vector<std::string>;
 
-TEST(Lists, FirstItemKeepsItsNumberAndOneRestarts) {
-  EXPECT_EQ(renumbered(u"3.\ta\\P7.\tb\\P9.\tc\\P1.\td\\P5.\te"), (strings{"3.", "4.", "5.", "1.", "2."}));
-}
-
-TEST(Lists, NestedItemsCountPerLevel) {
-  EXPECT_EQ(renumbered(u"1.\ta\\P1.1.\tb\\P1.2.\tc\\P2.\td\\P5.5.\te"),
-            (strings{"1.", "1.1.", "1.2.", "2.", "2.1."}));
-}
-
-TEST(Lists, LettersCountToo) {
-  EXPECT_EQ(renumbered(u"a.\ta\\Pb.\tb\\Pe.\tc"), (strings{"a.", "b.", "c."}));
-  EXPECT_EQ(renumbered(u"a.\ta\\Pa.\tb"), (strings{"a.", "a."})) << "a written first letter restarts";
-  EXPECT_EQ(renumbered(u"Y.\ta\\PY.\tb\\PY.\tc"), (strings{"Y.", "Z.", "AA."}));
+TEST(Lists, RenumberingCountsPerLevelAndRestartsOnAFirstNumber) {
+  const std::pair<const char16_t*, strings> rows[] = {
+      {u"3.\ta\\P7.\tb\\P9.\tc\\P1.\td\\P5.\te", {"3.", "4.", "5.", "1.", "2."}},
+      {u"1.\ta\\P1.1.\tb\\P1.2.\tc\\P2.\td\\P5.5.\te", {"1.", "1.1.", "1.2.", "2.", "2.1."}},
+      {u"a.\ta\\Pb.\tb\\Pe.\tc", {"a.", "b.", "c."}},
+      {u"a.\ta\\Pa.\tb", {"a.", "a."}},  // a written first letter restarts
+      {u"Y.\ta\\PY.\tb\\PY.\tc", {"Y.", "Z.", "AA."}},
+      {u"1.\ta\\Pa note between\\P7.\tb\\P9.\tc", {"1.", "2.", "3."}},  // a plain paragraph ends no list
+  };
+  for (const auto& [content, numbers] : rows) EXPECT_EQ(renumbered(content), numbers) << mtext_test::utf8(content);
 }
 
 TEST(Lists, BulletsDoNotRestartOnTheirOwn) {
@@ -197,36 +193,6 @@ TEST(Lists, ClearingLeavesAPlainParagraph) {
   EXPECT_TRUE(text.paragraph.tabs.empty());
 }
 
-TEST(Lists, CleanFormatDropsLinesAndSetsTheBulletFont) {
-  geom_multitext text = laid_out(u"{\\L\u00B7\t}x");
-  mark_numberings(text, english());
-  clean_numbering_format(text, *items(text)[0]);
-  const format::string& bullet = text.parts[0].part().format;
-  EXPECT_FALSE(bullet.style.isUnderlined());
-  EXPECT_EQ(format::font_of(bullet.style).name, OdString(u"Symbol"));
-  EXPECT_EQ(bullet.style.ttfDecriptor().charSet(), 2);
-  EXPECT_FALSE(text.parts[1].part().format.style.isUnderlined());
-}
-
-TEST(Lists, Failures) {
-  EXPECT_THROW(marks::numbering(0, 1, {}), std::invalid_argument);
-  try {
-    number_counter(0).index_of(marks::numbering_lower, 0);
-    ADD_FAILURE() << "no error";
-  } catch (const ensure_error& error) {
-    EXPECT_STREQ(error.what(), "ensure 'ret < value.size()' fails: number_counter::index_of: too big index");
-  }
-  EXPECT_EQ(number_counter(1).index_of(marks::numbering_upper, 0), 3u);
-  geom_multitext text = laid_out(u"1.\tx");
-  marks::numbering beyond(0, 9, {{1, 0, 0}});
-  EXPECT_THROW(update_numbering(text, beyond, fixed_finder(), english()), std::invalid_argument);
-  EXPECT_THROW(clean_numbering_format(text, beyond), std::invalid_argument);
-}
-
-}  // namespace
-
-namespace {
-
 const marks::letters_dictionary& shipped() {
   static const marks::letters_dictionary d = [] {
     std::ifstream in(std::string(CADTEXT_SOURCE_DIR) + "/data/alphabets.json");
@@ -237,19 +203,10 @@ const marks::letters_dictionary& shipped() {
   return d;
 }
 
-std::vector<std::string> renumbered_in(const std::u16string& content, const marks::letters_dictionary& d) {
-  geom_multitext text = laid_out(content);
-  mark_numberings(text, d);
-  marks::update_numberings(text.marks, d);
-  std::vector<std::string> out;
-  for (marks::numbering* item : items(text)) out.push_back(written(*item, d));
-  return out;
-}
-
 TEST(Lists, RussianCountsInItsOwnAlphabet) {
   // 26th and 27th letters, then past the 33rd the letters double.
-  EXPECT_EQ(renumbered_in(u"\u0428.\ta\\P\u0428.\tb", shipped()), (strings{"\u0428.", "\u0429."}));
-  EXPECT_EQ(renumbered_in(u"\u042F.\ta\\P\u042F.\tb", shipped()), (strings{"\u042F.", "\u0410\u0410."}));
+  EXPECT_EQ(renumbered(u"\u0428.\ta\\P\u0428.\tb", shipped()), (strings{"\u0428.", "\u0429."}));
+  EXPECT_EQ(renumbered(u"\u042F.\ta\\P\u042F.\tb", shipped()), (strings{"\u042F.", "\u0410\u0410."}));
   geom_multitext text = laid_out(u"\u0449.\tx");
   auto at = text.parts.cbegin();
   const auto item = parse_numbering(text, shipped(), at, text.parts.cend());
@@ -271,10 +228,6 @@ TEST(Lists, GermanUmlautsAreLetters) {
   EXPECT_EQ(item->indices[0].value, 27u);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(Lists, RewrittenBulletIsInTheSymbolFont) {
   geom_multitext text = laid_out(u"\u00B7\t{\\L\\fTimes|b1;item}");
   mark_numberings(text, english());
@@ -287,14 +240,6 @@ TEST(Lists, RewrittenBulletIsInTheSymbolFont) {
   const format::string& tab = text.parts[1].part().format;
   EXPECT_EQ(format::font_of(tab.style).name, OdString(u"Times")) << "the tab keeps the item's font";
   EXPECT_FALSE(tab.style.isUnderlined());
-}
-
-}  // namespace
-
-namespace {
-
-TEST(Lists, APlainParagraphDoesNotEndTheList) {
-  EXPECT_EQ(renumbered(u"1.\ta\\Pa note between\\P7.\tb\\P9.\tc"), (strings{"1.", "2.", "3."}));
 }
 
 }  // namespace

@@ -42,14 +42,6 @@ TEST(Measure, FontFieldsAddUpToTheFullLineHeight) {
   }
 }
 
-TEST(Measure, ShapeFontDescentIsPositiveAndTheLineFiveThirds) {
-  const font_metrics m = finder().measure_font(romans(3.0));
-  EXPECT_GT(m.descent, 0.0);
-  EXPECT_DOUBLE_EQ(m.leading, 0.0);
-  EXPECT_NEAR(m.leading + m.height + m.descent + m.gap, 5.0, 1e-12);
-  EXPECT_LT(finder().measure_font(arial(3.0)).descent, 0.0);
-}
-
 TEST(Measure, StringMetricsComeFromTheExtents) {
   const string_metrics word = finder().measure(arial(2.5), u"Hg");
   const string_metrics padded = finder().measure(arial(2.5), u" Hg ");
@@ -59,20 +51,6 @@ TEST(Measure, StringMetricsComeFromTheExtents) {
   EXPECT_NEAR(padded.right, word.right + space.advance, 1e-12);
   EXPECT_NEAR(word.ascent, 2.5, 1e-9);
   EXPECT_GT(word.depth, 0.0) << "g reaches below the baseline";
-}
-
-TEST(Measure, EmptyStringGivesTheFontFieldsAndNoAdvance) {
-  const string_metrics m = finder().measure(arial(2.5), u"");
-  const font_metrics f = finder().measure_font(arial(2.5));
-  EXPECT_EQ(m.advance, 0.0);
-  EXPECT_DOUBLE_EQ(m.height, f.height);
-  EXPECT_DOUBLE_EQ(m.descent, f.descent);
-}
-
-TEST(Measure, CharsetIsIgnoredForMeasuring) {
-  OdGiTextStyle cyrillic = arial(2.5);
-  cyrillic.setFont(u"Arial", false, false, 204, 34);
-  EXPECT_DOUBLE_EQ(finder().measure(cyrillic, u"\u0416").advance, finder().measure(arial(2.5), u"\u0416").advance);
 }
 
 TEST(TextFinder, MiddleAnchorHasNoDepth) {

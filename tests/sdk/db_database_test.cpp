@@ -95,18 +95,6 @@ TEST_F(DbDatabase, StandardStyleExistsAndNamesCompareWithoutCase) {
   EXPECT_EQ(writable->recordIds().size(), 1u);
 }
 
-TEST_F(DbDatabase, HeaderVariablesHaveTheirDefaults) {
-  EXPECT_DOUBLE_EQ(db->getTEXTSIZE(), 2.5);
-  EXPECT_EQ(db->getTEXTSTYLE(), db->getTextStyleStandardId());
-  EXPECT_EQ(db->getSysVar(u"TEXTSTYLE").getString(), OdString(u"Standard"));
-  EXPECT_DOUBLE_EQ(db->getDIMSCALE(), 1.0);
-  EXPECT_EQ(db->getTEXTEVAL(), 0);
-  EXPECT_EQ(db->getTEXTALLCAPS(), 0);
-  EXPECT_EQ(db->getLUPREC(), 4);
-  EXPECT_EQ(db->getCMDACTIVE(), 0);
-  EXPECT_DOUBLE_EQ(db->getSysVar(u"$textsize").getDouble(), 2.5);
-}
-
 TEST_F(DbDatabase, UnknownOrMistypedHeaderVariablesAreRefused) {
   EXPECT_EQ(code_of([&] { db->getSysVar(u"NOSUCHVAR"); }), eKeyNotFound);
   EXPECT_EQ(code_of([&] { db->setSysVar(u"TEXTSIZE", OdResBuf::string(u"big")); }), eInvalidInput);
@@ -149,9 +137,5 @@ TEST_F(DbDatabase, GetFieldHandsBackWhateverIsStoredSoWrongCastsFail) {
   EXPECT_TRUE(field->isErased());
   EXPECT_EQ(code_of([&] { mtext->setField(u"X", nullptr); }), eNullObjectPointer);
 }
-
-}  // namespace
-
-namespace {
 
 }  // namespace

@@ -47,21 +47,4 @@ TEST_F(DbDraw, InvisibleErasedAndEmptyThingsDrawNothing) {
   EXPECT_EQ(insert->attribute(u"b").get(), secret.get());
 }
 
-TEST_F(DbDraw, MTextFallbackDrawsOneRunPerLineDownFromTheTop) {
-  OdDbMTextPtr mtext = OdDbMText::createObject();
-  mtext->setContents(u"one\\Ptwo\\P\\Pfour");
-  mtext->setTextHeight(2.0);
-  mtext->setLocation(OdGePoint3d(0.0, 20.0, 0.0));
-  db->addEntity(mtext.get());
-  const std::vector<od_gi_primitive> drawn = record_model_space();
-  ASSERT_EQ(drawn.size(), 3u);
-  EXPECT_EQ(drawn[0].text->text, OdString(u"one"));
-  EXPECT_EQ(drawn[2].text->text, OdString(u"four"));
-  EXPECT_NEAR(drawn[0].text->position.y, 18.0, 1e-12);  // first baseline one text height down
-  EXPECT_GT(drawn[0].text->position.y, drawn[1].text->position.y);
-  const std::string svg = od_gi_svg_document(drawn);
-  EXPECT_NE(svg.find("<svg"), std::string::npos);
-  EXPECT_NE(svg.find("<path"), std::string::npos);
-}
-
 }  // namespace

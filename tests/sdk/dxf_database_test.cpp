@@ -97,19 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
                                        "10.0", "0.1"}),
     [](const ::testing::TestParamInfo<changed_variable>& info) { return std::string(info.param.name); });
 
-}  // namespace
-
-namespace {
-
 tag_list text_record(const std::string& handle, const tag_list& extra, const std::string& contents) {
   tag_list tags = {{0, "TEXT"}, {5, handle}};
   tags.insert(tags.end(), extra.begin(), extra.end());
   return tags + tag_list{{8, "0"}, {10, "1.0"}, {20, "2.0"}, {30, "0.0"}, {40, "2.5"}, {1, contents}};
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(DxfDatabase, AHandleThatLeavesNoRoomForNewOnesIsRefused) {
   tag_list full = kBlockRecords;
@@ -117,10 +109,6 @@ TEST_F(DxfDatabase, AHandleThatLeavesNoRoomForNewOnesIsRefused) {
     if (value == "20") value = "FFFFFFFFFFFFFFFF";
   EXPECT_THROW(read(kR2000Header + full + kEnd), OdDxfError);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(DxfDatabase, ASectionGivenTwiceIsReadBothTimes) {
   const tag_list twice = kR2000Header + kBlockRecords + tag_list{{0, "SECTION"}, {2, "ENTITIES"}} +
@@ -131,10 +119,6 @@ TEST_F(DxfDatabase, ASectionGivenTwiceIsReadBothTimes) {
   EXPECT_TRUE(db->getOdDbObjectId(OdDbHandle(0x32)).isValid());
   EXPECT_EQ(odDxfWriteBytes(db.get()), dxf_text(twice));
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(DxfDatabase, ATextAmongTheTablesStaysTags) {
   const tag_list misplaced = kR2000Header +

@@ -63,19 +63,6 @@ struct DxfEdit : ::testing::Test {
   }
 };
 
-TEST_F(DxfEdit, TheErasedTextIsGoneAndTheSeedLiesAboveTheNewHandles) {
-  OdDbDatabasePtr after = odDxfReadFile(dir.file("out.dxf").string());
-  EXPECT_TRUE(after->getOdDbObjectId(erased).isNull());
-  EXPECT_EQ(after->dxfDocument()->recordByHandle(erased), nullptr);
-  const OdDbHandle seed(after->getSysVar(u"HANDSEED").getString());
-  EXPECT_GT(std::uint64_t(seed), std::uint64_t(block_text));
-  OdDbTextPtr added(after->getOdDbObjectId(model_text).openObject());
-  ASSERT_TRUE(added);
-  EXPECT_EQ(added->textString(), OdString(u"Added to model space"));
-  EXPECT_DOUBLE_EQ(added->height(), 3.0);
-  EXPECT_EQ(added->position(), OdGePoint3d(5, 6, 0));
-}
-
 TEST_F(DxfEdit, EzdxfReadsTheEditedDrawing) {
   if (!have_ezdxf()) GTEST_SKIP() << "python3 with ezdxf is not installed";
   const std::string out = run_python(dir, kEzdxfTexts, dir.file("out.dxf"));

@@ -4,8 +4,6 @@
 // another MTEXT's column records stay.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "platform/sdk/OdDbMText.h"
 #include "platform/sdk/OdDxfFile.h"
 #include "tests/sdk/dxf_test_support.h"

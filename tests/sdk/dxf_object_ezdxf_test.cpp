@@ -2,10 +2,8 @@
 // of its own skeleton plus our records and reports what it read.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "platform/sdk/OdDbDatabase.h"
 #include "platform/sdk/OdDbMText.h"
@@ -18,25 +16,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool have_ezdxf() { return std::system(CADTEXT_PYTHON " -c 'import ezdxf' >/dev/null 2>&1") == 0; }
-
-std::string run(const std::string& command) {
-  std::string output;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    pclose(pipe);
-  }
-  return output;
+// An empty drawing of a version with a text style "Mine".
+std::string skeleton_script(const std::string& version) {
+  return "import sys, ezdxf\ndoc = ezdxf.new('" + version +
+         "')\ndoc.styles.new('Mine', dxfattribs={'font': 'DejaVuSans.ttf'})\ndoc.saveas(sys.argv[1])\n";
 }
-
-// Makes an empty drawing of a version with a text style "Mine".
-const char* const kSkeleton = R"(
-import sys, ezdxf
-doc = ezdxf.new(sys.argv[1])
-doc.styles.new('Mine', dxfattribs={'font': 'DejaVuSans.ttf'})
-doc.saveas(sys.argv[2])
-)";
 
 // Reports every TEXT and MTEXT of model space, one line each, and the audit's error count.
 const char* const kReport = R"(
@@ -55,24 +39,17 @@ for e in doc.modelspace():
 )";
 
 struct DxfEzdxf : ::testing::Test {
-  fs::path dir;
+  dxf_test::scratch_dir dir;
   void SetUp() override {
-    if (!have_ezdxf()) GTEST_SKIP() << "python3 with ezdxf is not installed";
-    dir = fs::temp_directory_path() / ("cadtext_dxfmap_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    std::ofstream(dir / "skeleton.py") << kSkeleton;
-    std::ofstream(dir / "report.py") << kReport;
-  }
-  void TearDown() override {
-    if (!dir.empty()) fs::remove_all(dir);
+    if (!dxf_test::have_ezdxf()) GTEST_SKIP() << "python3 with ezdxf is not installed";
   }
 
   // ezdxf's skeleton with our records put at the end of its ENTITIES section.
   std::string report(const std::string& version, int acadver, const std::vector<const OdDbObject*>& objects,
                      OdDbDatabase* db) {
-    const fs::path skeleton = dir / "skeleton.dxf", drawing = dir / "drawing.dxf";
-    run(std::string(CADTEXT_PYTHON) + " " + (dir / "skeleton.py").string() + " " + version + " " + skeleton.string());
-    const dxf_test_file file = dxf_test_parse(dxf_test_slurp(skeleton.string()));
+    const fs::path skeleton = dir.file("skeleton.dxf"), drawing = dir.file("drawing.dxf");
+    dxf_test::run_python(dir, skeleton_script(version), skeleton);
+    const dxf_test_file file = dxf_test_parse(dxf_test::read_bytes(skeleton));
     std::string modelSpace;
     for (const OdDxfTags* record : file.ofType("BLOCK_RECORD"))
       for (const OdDxfTag& tag : *record)
@@ -95,16 +72,13 @@ struct DxfEzdxf : ::testing::Test {
       for (const OdDxfTag& tag : record) out << tag.code << "\n" << tag.value << "\n";
     }
     out.close();
-    return run(std::string(CADTEXT_PYTHON) + " " + (dir / "report.py").string() + " " + drawing.string() + " 2>&1");
+    return dxf_test::run_python(dir, kReport, drawing);
   }
 };
 
 TEST_F(DxfEzdxf, NewMTextAndTextAreReadBackByEzdxf) {
-  struct row { const char* name; int acadver; const char* columns; };
-  const row rows[] = {{"R2000", 1015, "(2, 2, 10.0, 1.5, [7.0, 0.0])"},
-                      {"R2007", 1021, "(2, 2, 10.0, 1.5, [7.0, 0.0])"},
-                      {"R2018", 1032, "(2, 2, 10.0, 1.5, [7.0, 0.0])"}};
-  for (const row& r : rows) {
+  struct row { const char* name; int acadver; };
+  for (const row& r : {row{"R2000", 1015}, row{"R2007", 1021}, row{"R2018", 1032}}) {
     OdDbDatabasePtr db = OdDbDatabase::createObject();
     db->setHandseed(OdDbHandle(0x10000));  // clear of the skeleton's handles
     OdDbTextStyleTableRecordPtr style = OdDbTextStyleTableRecord::createObject();
@@ -132,7 +106,7 @@ TEST_F(DxfEzdxf, NewMTextAndTextAreReadBackByEzdxf) {
     // Before R2007 the accent travels as an escape that the content keeps;
     // ezdxf's plain text undoes the caret and turns \P into a line feed.
     const std::string contents = r.acadver < 1021 ? "'caf\\\\U+00E9 ^\\nnext'" : "'caf\xC3\xA9 ^\\nnext'";
-    EXPECT_NE(output.find("MTEXT " + contents + " Mine 0.75 6 " + r.columns + "\n"), std::string::npos);
+    EXPECT_NE(output.find("MTEXT " + contents + " Mine 0.75 6 (2, 2, 10.0, 1.5, [7.0, 0.0])\n"), std::string::npos);
     const std::string line = r.acadver < 1021 ? "'\\\\U+00C5 line'" : "'\xC3\x85 line'";
     EXPECT_NE(output.find("TEXT " + line + " Mine 1.25 1 3\n"), std::string::npos);
   }

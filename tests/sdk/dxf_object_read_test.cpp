@@ -4,7 +4,6 @@
 
 #include "platform/sdk/OdDbAttribute.h"
 #include "platform/sdk/OdDbDatabase.h"
-#include "platform/sdk/OdDbField.h"
 #include "platform/sdk/OdDbLayerTableRecord.h"
 #include "platform/sdk/OdDbMLeader.h"
 #include "platform/sdk/OdDbSymbolTable.h"
@@ -67,32 +66,6 @@ TEST_F(DxfRead, TextEveryFieldAndObjectCoordinates) {
   expect_point(text->alignmentPoint(), {-4, 5, -3}, "alignment");
   EXPECT_EQ(text->layer(), OdString(u"Notes"));
   EXPECT_EQ(text->colorIndex(), 3);
-}
-
-TEST_F(DxfRead, MTextEveryField) {
-  const auto mtext = read<OdDbMText>(
-      "0|MTEXT\n5|3F\n100|AcDbEntity\n8|0\n420|16711680\n100|AcDbMText\n10|5.0\n20|6.0\n30|0.0\n40|0.35\n"
-      "41|12.0\n46|8.0\n71|5\n72|1\n3|first chunk \\U+00E9 \n3|second^Jchunk \n1|tail\n7|Mine\n"
-      "11|0.0\n21|1.0\n31|0.0\n73|2\n44|1.5\n90|3\n63|4\n421|65280\n45|1.25\n441|0\n",
-      1021);
-  EXPECT_EQ(mtext->contents(), OdString(u"first chunk \\U+00E9 second\nchunk tail"));
-  expect_point(mtext->location(), {5, 6, 0}, "location");
-  EXPECT_EQ(mtext->textHeight(), 0.35);
-  EXPECT_EQ(mtext->width(), 12.0);
-  EXPECT_EQ(mtext->height(), 8.0);
-  EXPECT_EQ(mtext->attachment(), OdDbMText::kMiddleCenter);
-  EXPECT_EQ(mtext->textStyle(), mine);
-  EXPECT_NEAR(mtext->rotation(), 90 * kDeg, 1e-12);
-  EXPECT_EQ(mtext->lineSpacingStyle(), OdDbMText::kExactly);
-  EXPECT_EQ(mtext->lineSpacingFactor(), 1.5);
-  EXPECT_TRUE(mtext->backgroundFillOn());
-  EXPECT_TRUE(mtext->useBackgroundColorOn());
-  EXPECT_TRUE(mtext->getBackgroundFillColor().isByColor());
-  EXPECT_EQ(mtext->getBackgroundFillColor().green(), 255);
-  EXPECT_EQ(mtext->getBackgroundScaleFactor(), 1.25);
-  EXPECT_TRUE(mtext->color().isByColor());
-  EXPECT_EQ(mtext->color().red(), 255);
-  EXPECT_EQ(mtext->getColumnType(), OdDbMText::kNoColumns);
 }
 
 struct columns_row {
@@ -185,34 +158,6 @@ TEST_F(DxfRead, MLeaderTextContentFromTheContextGroup) {
   EXPECT_EQ(leader->layer(), OdString(u"Tavolo 3"));
 }
 
-TEST_F(DxfRead, FieldCodeValueAndLinkThroughExtensionDictionary) {
-  const dxf_test_file file = dxf_test_parse(
-      "0\nMTEXT\n5\nA0\n102\n{ACAD_XDICTIONARY\n360\nA1\n102\n}\n100\nAcDbEntity\n8\n0\n100\nAcDbMText\n"
-      "10\n0\n20\n0\n40\n1\n1\n%<\\AcVar Filename>%\n"
-      "0\nDICTIONARY\n5\nA1\n330\nA0\n100\nAcDbDictionary\n280\n1\n3\nACAD_FIELD\n360\nA2\n"
-      "0\nDICTIONARY\n5\nA2\n330\nA1\n100\nAcDbDictionary\n3\nTEXT\n360\nA3\n"
-      "0\nFIELD\n5\nA3\n330\nA2\n100\nAcDbField\n1\n_text\n2\n%<\\_FldIdx 0>%\n90\n1\n360\nA4\n97\n0\n91\n63\n"
-      "7\nACFD_FIELD_VALUE\n93\n2\n90\n4\n1\nplan.dwg\n304\nACVALUE_END\n"
-      "0\nFIELD\n5\nA4\n330\nA3\n100\nAcDbField\n1\nAcVar\n2\n\\AcVar Filename\n3\n \\f \"%fn2\"\n90\n0\n91\n2\n");
-  const OdDxfContext context = file.context(db.get());
-  for (std::uint64_t handle : {0xA0, 0xA3, 0xA4}) {
-    OdDbObjectPtr object = odDxfObjectFromTags(*file.byHandleOrNull(handle), context);
-    ASSERT_TRUE(object);
-    db->addOdDbObject(object.get(), OdDbObjectId::kNull, OdDbHandle(handle));
-  }
-  const auto child = OdDbField::cast(db->getOdDbObjectId(OdDbHandle(0xA4)).openObject().get());
-  EXPECT_EQ(child->getFieldCode(), OdString(u"\\AcVar Filename \\f \"%fn2\""));
-  EXPECT_EQ(child->evaluationOption(), 2);
-  odDxfLinkFields(context);
-  const OdDbObjectPtr mtext = db->getOdDbObjectId(OdDbHandle(0xA0)).openObject();
-  const auto field = OdDbField::cast(mtext->getField(u"TEXT").get());
-  ASSERT_TRUE(field);
-  EXPECT_EQ(field->objectId().getHandle(), 0xA3u);
-  EXPECT_EQ(field->getValue(), OdString(u"plan.dwg"));
-  ASSERT_EQ(field->children().size(), 1u);
-  EXPECT_EQ(field->children()[0]->objectId().getHandle(), 0xA4u);
-}
-
 // Values the model refuses keep the model's default; the rest of the record still reads.
 TEST_F(DxfRead, BadValuesKeepDefaultsAndLoseNothingElse) {
   const auto text = read<OdDbText>(
@@ -233,11 +178,6 @@ TEST_F(DxfRead, BadValuesKeepDefaultsAndLoseNothingElse) {
   EXPECT_EQ(mtext->lineSpacingFactor(), 1.0);
   EXPECT_EQ(mtext->getBackgroundScaleFactor(), 1.5);
   EXPECT_NEAR(mtext->rotation(), 0.0, 1e-15);
-}
-
-TEST_F(DxfRead, OtherKindsStayTagsOnly) {
-  EXPECT_FALSE(odDxfObjectFromTags(dxf_test_tags("0|LINE\n8|0\n10|0\n20|0\n11|1\n21|1\n"), context(1015)));
-  EXPECT_FALSE(odDxfObjectFromTags(OdDxfTags{}, context(1015)));
 }
 
 }  // namespace

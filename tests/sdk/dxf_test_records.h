@@ -3,7 +3,6 @@
 // own file reader on purpose.
 #pragma once
 
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "platform/sdk/OdDxfObjectMap.h"
 #include "platform/sdk/OdDxfRecord.h"
+#include "tests/sdk/dxf_test_support.h"
 
 struct dxf_test_file {
   std::vector<OdDxfTags> records;
@@ -60,18 +60,9 @@ inline dxf_test_file dxf_test_parse(const std::string& text) {
   return file;
 }
 
-inline std::string dxf_test_slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+inline dxf_test_file dxf_test_read(const std::string& name) {
+  return dxf_test_parse(dxf_test::read_bytes(dxf_test::shared_dxf_dir() + "/" + name));
 }
-
-inline std::string dxf_test_data(const std::string& name) {
-  return std::string(CADTEXT_SHARED_DIR) + "/testdata/dxf/" + name;
-}
-
-inline dxf_test_file dxf_test_read(const std::string& name) { return dxf_test_parse(dxf_test_slurp(dxf_test_data(name))); }
 
 // Tags from a compact snippet: "code|value" items separated by newlines.
 inline OdDxfTags dxf_test_tags(const std::string& snippet) {

