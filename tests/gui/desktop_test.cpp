@@ -23,6 +23,7 @@
 #include <QToolButton>
 
 #include "tests/gui/gui_application.h"
+#include "tests/sdk/dxf_test_support.h"
 #include "app/gui/command_line.h"
 #include "app/gui/desktop_host.h"
 #include "app/gui/drawing_view.h"
@@ -314,19 +315,6 @@ TEST_F(Desktop, closing_with_unsaved_changes_asks_first) {
 
 namespace {
 
-// Reads an MText of a saved drawing with ezdxf, an independent reader.
-std::string ezdxf_contents(const std::string& drawing, const char* handle) {
-  const std::string command = std::string(CADTEXT_PYTHON) + " -c \"import ezdxf,sys; d=ezdxf.readfile(sys.argv[1]); "
-                              "sys.stdout.write(d.entitydb[sys.argv[2]].text)\" " + drawing + " " + handle;
-  std::string out;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
-    pclose(pipe);
-  }
-  return out;
-}
-
 TEST_F(Desktop, the_toolbar_ruler_and_paragraph_dialog_format_a_word_and_the_saved_drawing_reads_in_ezdxf) {
   const QPoint word = pointIn(0x8F, 0.04, 0.04);  // "Notes:"
   QStringList refusals;
@@ -373,10 +361,11 @@ TEST_F(Desktop, the_toolbar_ruler_and_paragraph_dialog_format_a_word_and_the_sav
   ASSERT_TRUE(profile.openSection(u"TXPAD", false));
   EXPECT_EQ(profile.getValue(u"ptpos.x").asInt(), placed.x());
 
-  const std::string saved = (std::filesystem::temp_directory_path() / "cadtext-gui-toolbar.dxf").string();
-  ASSERT_TRUE(window.saveDrawingAs(QString::fromStdString(saved)));
-  const std::string text = ezdxf_contents(saved, "8F");
-  std::filesystem::remove(saved);
+  // The saved MText as ezdxf, an independent reader, reads it.
+  const dxf_test::scratch_dir dir;
+  ASSERT_TRUE(window.saveDrawingAs(QString::fromStdString(dir.file("saved.dxf").string())));
+  const std::string text = dxf_test::run_python(
+      dir, "import ezdxf,sys; sys.stdout.write(ezdxf.readfile(sys.argv[1]).entitydb['8F'].text)", dir.file("saved.dxf"));
   EXPECT_TRUE(std::regex_search(text, std::regex(R"(\{\\f[^;]*\|b1[^;]*;Notes:?\})"))) << text;
   EXPECT_EQ(text.find("\\N"), std::string::npos) << text;  // the column break was undone
   EXPECT_NE(text.find("sm2;"), std::string::npos) << text;
