@@ -311,10 +311,6 @@ TEST_F(Desktop, closing_with_unsaved_changes_asks_first) {
   EXPECT_EQ(asked, 2);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(Desktop, the_toolbar_ruler_and_paragraph_dialog_format_a_word_and_the_saved_drawing_reads_in_ezdxf) {
   const QPoint word = pointIn(0x8F, 0.04, 0.04);  // "Notes:"
   QStringList refusals;
