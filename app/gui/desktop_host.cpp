@@ -42,34 +42,6 @@ std::optional<OdGePoint3d> typed_point(const QString& text) {
 
 }  // namespace
 
-class desktop_host::document final : public IHostDocument {
-public:
-  document(OdDbDatabase* database, OdString name) : m_database(database), m_name(std::move(name)) {}
-  long AddRef() override { return ++m_refs; }
-  long Release() override {
-    const long left = --m_refs;
-    if (left == 0) delete this;
-    return left;
-  }
-  bool QueryInterface(const std::type_info& type, void** out) override {
-    if (!out) return false;
-    *out = nullptr;
-    if (type == typeid(IHostDocument)) *out = static_cast<IHostDocument*>(this);
-    else if (type == typeid(IHostUnknown)) *out = static_cast<IHostUnknown*>(this);
-    else return false;
-    AddRef();
-    return true;
-  }
-  OdDbDatabase* database() override { return m_database.get(); }
-  OdString name() const override { return m_name; }
-
-private:
-  ~document() = default;
-  long m_refs = 1;
-  OdDbDatabasePtr m_database;
-  OdString m_name;
-};
-
 // The prompt being answered and what answers it.
 struct desktop_host::wait_state {
   waiting kind = waiting::nothing;
@@ -100,7 +72,7 @@ desktop_host::~desktop_host() {
 
 void desktop_host::setDocument(OdDbDatabase* database, const QString& name) {
   if (m_document) m_document->Release();
-  m_document = database ? new document(database, to_od(name)) : nullptr;
+  m_document = database ? new host_document(database, to_od(name)) : nullptr;
   m_pickfirst.clear();
 }
 

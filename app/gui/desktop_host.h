@@ -24,6 +24,7 @@
 
 #include "app/gui/qt_win_system.h"
 #include "platform/host/IApp.h"
+#include "platform/host/host_document.h"
 #include "platform/host/IHostAppServices.h"
 #include "platform/host/host_message.h"
 #include "platform/host/host_memory_profile.h"
@@ -117,8 +118,7 @@ private:
 
   drawing_view& m_view;
   command_line& m_line;
-  class document;
-  document* m_document = nullptr;
+  host_document* m_document = nullptr;
   qt_win_system m_windowing;
   host_memory_profile m_profile;
   std::vector<OdDbObjectId> m_pickfirst;

@@ -12,22 +12,6 @@
 #include "platform/host/scripted_host_impl.h"
 #include "platform/host/scripted_snapshot.h"
 
-long scripted_document::Release() {
-  const long left = --m_refs;
-  if (left == 0) delete this;
-  return left;
-}
-
-bool scripted_document::QueryInterface(const std::type_info& type, void** out) {
-  if (!out) return false;
-  *out = nullptr;
-  if (type == typeid(IHostDocument)) *out = static_cast<IHostDocument*>(this);
-  else if (type == typeid(IHostUnknown)) *out = static_cast<IHostUnknown*>(this);
-  else return false;
-  AddRef();
-  return true;
-}
-
 bool scripted_view::add(OdGiDrawable* drawable, int, int) {
   if (!drawable || std::find(drawables.begin(), drawables.end(), OdGiDrawablePtr(drawable)) != drawables.end())
     return false;
@@ -43,7 +27,7 @@ bool scripted_view::erase(OdGiDrawable* drawable) {
 }
 
 scripted_host::impl::impl(OdDbDatabase* database, const OdString& documentName)
-    : document(new scripted_document(database, documentName)) {}
+    : document(new host_document(database, documentName)) {}
 
 scripted_host::impl::~impl() { document->Release(); }
 

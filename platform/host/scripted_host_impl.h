@@ -5,28 +5,12 @@
 
 #include <utility>
 
+#include "platform/host/host_document.h"
 #include "platform/host/host_memory_profile.h"
 #include "platform/host/scripted_host.h"
 #include "platform/host/scripted_script.h"
 #include "platform/host/IHostView.h"
 #include "platform/win/memory_win_system.h"
-
-// The drawing as a document, handed to commands as their context.
-class scripted_document final : public IHostDocument {
-public:
-  scripted_document(OdDbDatabase* database, OdString name) : m_database(database), m_name(std::move(name)) {}
-  long AddRef() override { return ++m_refs; }
-  long Release() override;
-  bool QueryInterface(const std::type_info& type, void** out) override;
-  OdDbDatabase* database() override { return m_database.get(); }
-  OdString name() const override { return m_name; }
-
-private:
-  ~scripted_document() = default;
-  long m_refs = 1;
-  OdDbDatabasePtr m_database;
-  OdString m_name;
-};
 
 class scripted_view final : public IHostView {
 public:
@@ -100,7 +84,7 @@ struct scripted_host::impl final : IHostAppServices, IApp, IEvents, IHelpService
   void say(const std::string& text);
   void sayAnswer(const std::string& prompt, const std::string& answer);
 
-  scripted_document* document = nullptr;
+  host_document* document = nullptr;
   scripted_view view;
   win::memory_win_system windowing;
   host_memory_profile profileStore;
