@@ -2,6 +2,7 @@
 #include "commands/text_justify.h"
 #include "commands_fixture.h"
 #include "platform/sdk/OdDbMLeader.h"
+#include "tests/sdk/text_orientations.h"
 
 namespace {
 
@@ -9,16 +10,6 @@ using namespace justification;
 
 using JustifyText = CommandsFixture;
 
-struct orientation {
-  const char* name;
-  double rotation;
-  OdGeVector3d normal;
-};
-const orientation kOrientations[] = {
-    {"flat", 0.0, OdGeVector3d::kZAxis},
-    {"rotated 30", OdaPI / 6.0, OdGeVector3d::kZAxis},
-    {"tilted plane", 0.4, OdGeVector3d(1.0, -2.0, 0.5).normal()},
-};
 
 // Fifteen Texts in each orientation, one in each justification, and an
 // MText, all changed to each of the fifteen: every one keeps its bounding points.

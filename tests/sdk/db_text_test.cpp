@@ -5,6 +5,7 @@
 #include "platform/sdk/OdDbText.h"
 #include "platform/sdk/OdFont.h"
 #include "platform/sdk/OdGiContextForDbDatabase.h"
+#include "tests/sdk/text_orientations.h"
 
 namespace {
 
@@ -30,16 +31,6 @@ const justification kJustifications[] = {
     {"BL", kTextLeft, kTextBottom},   {"BC", kTextCenter, kTextBottom},  {"BR", kTextRight, kTextBottom},
 };
 
-struct orientation {
-  const char* name;
-  double rotation;
-  OdGeVector3d normal;
-};
-const orientation kOrientations[] = {
-    {"flat", 0.0, OdGeVector3d::kZAxis},
-    {"rotated 30", OdaPI / 6.0, OdGeVector3d::kZAxis},
-    {"tilted plane", 0.4, OdGeVector3d(1.0, -2.0, 0.5).normal()},
-};
 
 struct DbText : ::testing::Test {
   OdDbDatabasePtr db = OdDbDatabase::createObject();
