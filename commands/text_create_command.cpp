@@ -274,14 +274,7 @@ void place_below(OdDbText& text, const OdDbText& above, int lines) {
 
 OdDbTextPtr text_below_last(session& s) {
   const OdDbTextPtr last = last_text(s);
-  OdDbTextPtr text = OdDbText::createObject();
-  text->setDatabaseDefaults(&s.db);
-  text->setTextStyle(last->textStyle());
-  text->setHeight(last->height());
-  text->setWidthFactor(last->widthFactor());
-  text->setOblique(last->oblique());
-  text->setNormal(last->normal());
-  text->setRotation(last->rotation());
+  OdDbTextPtr text = odNewTextLike(*last);
   place_below(*text, *last, 1);
   s.style = last->textStyle();
   s.size = last->height();

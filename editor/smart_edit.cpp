@@ -190,14 +190,7 @@ void smart_edit::commit(bool save, const std::function<void(OdDbText&)>& rejusti
       if (rejustify) rejustify(*m_text);
       OdDbDatabase* db = m_text->database();
       for (std::size_t i = 1; i < lines.size() && db; ++i) {
-        OdDbTextPtr extra = OdDbText::createObject();
-        extra->setDatabaseDefaults(db);
-        extra->setTextStyle(m_text->textStyle());
-        extra->setHeight(m_text->height());
-        extra->setWidthFactor(m_text->widthFactor());
-        extra->setOblique(m_text->oblique());
-        extra->setRotation(m_text->rotation());
-        extra->setNormal(m_text->normal());
+        OdDbTextPtr extra = odNewTextLike(*m_text);
         extra->setTextString(OdString(lines[i]));
         extra->setPosition(m_transform * OdGePoint3d(laid.lines[i].x, laid.lines[i].y, 0.0));
         OdDbBlockTableRecordPtr space = OdDbBlockTableRecord::cast(db->activeSpaceId().openObject(OdDb::kForWrite).get());

@@ -151,3 +151,15 @@ bool OdDbText::subWorldDraw(OdGiWorldDraw* worldDraw) const {
                              &style);
   return true;
 }
+
+OdDbTextPtr odNewTextLike(const OdDbText& model) {
+  OdDbTextPtr text = OdDbText::createObject();
+  if (OdDbDatabase* db = model.database()) text->setDatabaseDefaults(db);
+  text->setTextStyle(model.textStyle());
+  text->setHeight(model.height());
+  text->setWidthFactor(model.widthFactor());
+  text->setOblique(model.oblique());
+  text->setRotation(model.rotation());
+  text->setNormal(model.normal());
+  return text;
+}

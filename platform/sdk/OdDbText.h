@@ -111,3 +111,8 @@ private:
   bool m_mirroredX = false, m_mirroredY = false;
 };
 using OdDbTextPtr = OdSmartPtr<OdDbText>;
+
+// A new, empty Text set as `model` is: its drawing's defaults, then the
+// model's style, height, width factor, slant, rotation and plane. Lines
+// added below a Text are made so.
+OdDbTextPtr odNewTextLike(const OdDbText& model);
