@@ -75,31 +75,19 @@ QIcon swatch(ui::toolbar_color value) {
 // A text style of the drawing by its name; null when there is none.
 const OdDbTextStyleTableRecord* text_style_named(OdDbDatabase* database, const QString& name) {
   if (!database) return nullptr;
-  const OdDbObjectPtr table = database->getTextStyleTableId().openObject();
-  const auto* styles = dynamic_cast<const OdDbSymbolTable*>(table.get());
-  if (!styles) return nullptr;
-  for (const OdDbObjectId& id : styles->recordIds()) {
-    const auto* style = dynamic_cast<const OdDbTextStyleTableRecord*>(id.peekObject());
-    if (style && to_q(style->getName()) == name) return style;
-  }
-  return nullptr;
+  return dynamic_cast<const OdDbTextStyleTableRecord*>(database->textStyleTable()->getAt(to_od(name)).peekObject());
 }
 
 // The drawing's text styles the combo lists: neither shape files nor dependent.
 QStringList style_names(OdDbDatabase* database) {
   QStringList names;
   if (!database) return names;
-  const OdDbObjectPtr table = database->getTextStyleTableId().openObject();
-  const auto* styles = dynamic_cast<const OdDbSymbolTable*>(table.get());
-  if (!styles) return names;
-  for (const OdDbObjectId& id : styles->recordIds()) {
-    const OdDbObjectPtr object = id.openObject();
-    const auto* style = dynamic_cast<const OdDbTextStyleTableRecord*>(object.get());
+  for (const OdDbObjectId& id : database->textStyleTable()->recordIds()) {
+    const auto* style = dynamic_cast<const OdDbTextStyleTableRecord*>(id.peekObject());
     if (style && !style->isShapeFile() && style->getName().find(u'|') < 0) names << to_q(style->getName());
   }
   return names;
 }
-
 }  // namespace
 
 format_toolbar_view::format_toolbar_view(ui::CMTextEdit& model, QWidget* parent, std::optional<QRect> text)
